@@ -1,0 +1,24 @@
+// The splash shown while the windows are created, with its progress gauge.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+class TForm14 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TForm14(QWidget *parent = nullptr);
+
+    QProgressBar *Gauge1 = nullptr;
+    QLabel *Label1 = nullptr; // the product version
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// The product version as four numbers joined by dots, from the build.
+QString ProductVersionString();

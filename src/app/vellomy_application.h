@@ -1,0 +1,12 @@
+// The application object: hands every exception that no handler caught to
+// the error report instead of ending the process.
+#pragma once
+
+#include <QApplication>
+
+class TVellomyApplication : public QApplication
+{
+public:
+    TVellomyApplication(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+};

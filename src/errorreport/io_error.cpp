@@ -1,0 +1,12 @@
+#include "errorreport/io_error.h"
+
+EInOutError::EInOutError(QString path, QString systemMessage)
+    : m_path(std::move(path)), m_message(std::move(systemMessage))
+{
+    m_what = text().toUtf8();
+}
+
+QString EInOutError::text() const
+{
+    return m_message + QStringLiteral(": ") + m_path;
+}

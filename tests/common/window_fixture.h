@@ -1,0 +1,31 @@
+// Builds the program's windows over a temporary program folder for one test.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+class TScriptedDialogs;
+
+class TWindowFixture
+{
+public:
+    // Creates every window in the start order with ProgramDir in a fresh
+    // temporary folder and scripted dialogs installed.
+    TWindowFixture();
+    ~TWindowFixture();
+
+    // A folder for the test's documents.
+    QString docDir() const { return m_docs.path(); }
+    QString programDir() const { return m_program.path(); }
+    TScriptedDialogs *dialogs = nullptr;
+
+    // Writes bytes into docDir()/name and returns the path.
+    QString writeDoc(const QString &name, const QByteArray &bytes) const;
+
+private:
+    QTemporaryDir m_program;
+    QTemporaryDir m_docs;
+};
+
+QByteArray ReadBytes(const QString &path);

@@ -185,7 +185,7 @@ void OpenDocument(const QString &path)
     // closing it) may hold text that was never saved: ask before replacing it.
     const QString wc = WorkingCopyName(path);
     bool restore = false;
-    if (QFileInfo::exists(wc) && !SameFileContents(path, wc)) {
+    if (QFileInfo(wc).isFile() && !SameFileContents(path, wc)) {
         const TAnswer a = Dialogs().Confirm(
             QStringLiteral("U souboru ") + path
                 + QStringLiteral(" zůstala pracovní kopie s neuloženými změnami (program byl zřejmě ukončen "

@@ -63,6 +63,8 @@ void PlaceWindows()
     const int top = work.top() + mainHeight - 1;
     const int height = work.height() - mainHeight;
     Form3->setGeometry(work.left(), top, TForm3::DesignedWidth + 1, height);
+    // The panel may not shrink below what its contents need: place the
+    // workspace by the width it really took.
     const int panelWidth = Form3->frameGeometry().width();
     Form2->setGeometry(work.left() + panelWidth - 1, top, work.width() - panelWidth + 1, height);
 }
@@ -94,9 +96,9 @@ void CreateWindows()
     Create(Form13, "TForm13", 15);
 
     Form1->show();
-    PlaceWindows();
     Form2->show();
     Form3->show();
+    PlaceWindows();
     Form14->hide();
 }
 

@@ -42,7 +42,10 @@ THTMLEdit::THTMLEdit(QWidget *owner) : QPlainTextEdit(owner)
     p.setColor(QPalette::Inactive, QPalette::HighlightedText,
                p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    // The caret is the selection's end, which can move while the cursor
+    // position (its other end) stays: watch both.
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &THTMLEdit::ScheduleCaretWatch);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &THTMLEdit::ScheduleCaretWatch);
 }
 
 THTMLEdit::~THTMLEdit()

@@ -142,6 +142,8 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
         SetBevel(panel, false);
         if (kPanelWidths[i] > 0)
             panel->setFixedWidth(kPanelWidths[i]);
+        else // the hint panel gives way on a narrow window
+            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         StatusBar1->addWidget(panel, kPanelWidths[i] > 0 ? 0 : 1);
         m_panels << panel;
     }

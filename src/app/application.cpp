@@ -10,6 +10,8 @@
 #include "colours/palette.h"
 #include "conversion/fileconvertor.h"
 #include "documents/document_commands.h"
+#include "documents/history.h"
+#include "documents/project_commands.h"
 #include "documents/project.h"
 #include "editor/workarea.h"
 #include "errorreport/io_error.h"
@@ -25,6 +27,7 @@
 #include "workpanel/workpanel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -75,6 +78,8 @@ void CreateWindows()
 {
     Order().clear();
     Create(Form1, "TForm1");
+    CurrentProject = TProjekt{};
+    LoadHistory();
     Create(Form14, "TForm14");
     Create(Codeassistant, "TCodeassistant");
     Form14->repaint();
@@ -109,6 +114,14 @@ void StartSession(const QStringList &arguments)
     } catch (const EInOutError &e) {
         ReportIoError(QStringLiteral("Nastavení se nepodařilo načíst, platí výchozí hodnoty."), e);
     }
+    // Reopen the last project or file, only when the command line is empty.
+    if (arguments.isEmpty() && Form13->Openlastproject->isChecked()) {
+        if (History.ProjectCount >= 1 && LastOpenType == QStringLiteral("projekt")
+            && QFileInfo(History.Items[1]).isFile())
+            OpenProject(History.Items[1]);
+        else if (History.FileCount >= 1 && QFileInfo(History.Items[5]).isFile())
+            OpenDocument(History.Items[5]);
+    }
     for (const QString &arg : arguments) {
         const QFileInfo info(arg);
         if (!info.isFile())
@@ -116,10 +129,11 @@ void StartSession(const QStringList &arguments)
         const QString name = info.fileName();
         const qsizetype dot = name.lastIndexOf(u'.');
         const QString ext = dot < 0 ? QString() : name.mid(dot);
-        // A project replaces everything opened so far and ends the list; the
-        // project opener joins with the projects.
-        if (ext == QStringLiteral(".vpq"))
+        // A project replaces everything opened so far and ends the list.
+        if (ext == QStringLiteral(".vpq")) {
+            OpenProject(arg);
             break;
+        }
         OpenDocument(arg);
     }
 }
@@ -168,6 +182,7 @@ void DestroyWindows()
     Docs.Reset();
     GridUpdating = false;
     CurrentProject = TProjekt{};
+    History = Thistorie{};
 }
 
 QStringList CreationOrder()

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "documents/document_commands.h"
+#include "documents/project_commands.h"
 #include "documents/working_copy.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
@@ -39,9 +40,19 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
     QMenu *soubor = menuBar()->addMenu(QStringLiteral("&Soubor"));
     Otevt1 = soubor->addAction(QStringLiteral("Otevřít..."), this, [] { OpenCommand(); });
+    OtevtProjekt1 = soubor->addAction(QStringLiteral("Otevřít Projekt..."), this, [] { OpenProjectCommand(); });
+    ZnovuOpen = soubor->addMenu(QStringLiteral("Znovu Otervřít"));
+    const char *names[] = {"N11", "N21", "N31", "N6", "N41", "N51", "N61", "N71", "N81", "N91", "N101"};
+    for (int k = 0; k < 11; ++k) {
+        QAction *item = ZnovuOpen->addAction(QString(), this, [k] { OpenHistoryItem(k); });
+        item->setObjectName(QString::fromLatin1(names[k]));
+        item->setVisible(false);
+        ZnovuOpenItems << item;
+    }
     soubor->addSeparator();
     Ulozit = soubor->addAction(QStringLiteral("Uložit"), this, [] { SaveCommand(); });
     Ulozitjako = soubor->addAction(QStringLiteral("Uložit Jako..."), this, [] { SaveAsCommand(); });
+    Ulozitprojekt = soubor->addAction(QStringLiteral("Uložit Projekt..."), this, [] { SaveProjectCommand(); });
     Ulozvse = soubor->addAction(QStringLiteral("Uložit Vše"), this, [] { SaveAllCommand(); });
     soubor->addSeparator();
     Zavri = soubor->addAction(QStringLiteral("Zavřít"), this, [] { CloseDocument(); });

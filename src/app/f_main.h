@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QMenu;
 class QToolBar;
 
 class TForm1 : public QMainWindow
@@ -18,6 +19,10 @@ public:
     static constexpr int ClientHeight = 54;
 
     QAction *Otevt1 = nullptr;     // "Otevřít..."
+    QAction *OtevtProjekt1 = nullptr; // "Otevřít Projekt..."
+    QMenu *ZnovuOpen = nullptr;       // "Znovu Otervřít"
+    QList<QAction *> ZnovuOpenItems;  // N11, N21, N31, N6, N41 … N101
+    QAction *Ulozitprojekt = nullptr; // "Uložit Projekt..."
     QAction *Ulozit = nullptr;     // "Uložit"
     QAction *Ulozitjako = nullptr; // "Uložit Jako..."
     QAction *Ulozvse = nullptr;    // "Uložit Vše"

@@ -36,6 +36,18 @@ void Write(const QString &path, const QStringList &lines, Codec::TextEncoding en
         throw EInOutError(path, f.errorString());
 }
 
+Codec::TextEncoding OwnFileEncoding(const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        for (QChar c : line) {
+            unsigned char b;
+            if (!Codec::UnicodeToWin1250(c.unicode(), &b))
+                return Codec::TextEncoding::Utf8Bom;
+        }
+    }
+    return Codec::TextEncoding::Windows1250;
+}
+
 bool LooksBinary(const QByteArray &bytes)
 {
     return bytes.left(64 * 1024).contains('\0');

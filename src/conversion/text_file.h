@@ -27,6 +27,11 @@ TTextFileContent Read(const QString &path,
 // as it was.
 void Write(const QString &path, const QStringList &lines, Codec::TextEncoding encoding);
 
+// The program's own files are Windows-1250; a path or note holding a
+// character the code page lacks is written as UTF-8 with its byte-order
+// mark instead, so it reads back unchanged.
+Codec::TextEncoding OwnFileEncoding(const QStringList &lines);
+
 // Bytes that hold a NUL in their first 64 KiB are taken for a binary file.
 bool LooksBinary(const QByteArray &bytes);
 

@@ -5,6 +5,8 @@
 #include "app/f_main.h"
 #include "conversion/text_file.h"
 #include "documents/file_filter.h"
+#include "documents/history.h"
+#include "documents/project_commands.h"
 #include "documents/project.h"
 #include "documents/working_copy.h"
 #include "editor/htmledit.h"
@@ -54,14 +56,6 @@ void ShowFirstPages()
 {
     Form2->PageControl1->setCurrentIndex(0);
     Form3->PageControl1->setCurrentIndex(0);
-}
-
-void MarkProjectModified(const QString &separator)
-{
-    if (!CurrentProject.IsOpen)
-        return;
-    CurrentProject.Modified = true;
-    Form1->setWindowTitle(QStringLiteral("Vellomy - ") + CurrentProject.Name + separator + QStringLiteral("(Změněn)"));
 }
 
 // Loads lines into the editor as the program's own change.
@@ -144,7 +138,7 @@ bool StoreActiveWorkingCopy()
     }
 }
 
-void OpenDocument(const QString &path)
+void OpenDocument(const QString &path, TOpenOptions options)
 {
     const QFileInfo info(path);
     if (!info.isFile()) {
@@ -226,6 +220,8 @@ void OpenDocument(const QString &path)
     SetGridCell(n - 1, ExtractFileName(path));
     Form2->setWindowTitle(QStringLiteral("Pracovní plocha - ") + ExtractFileName(path));
     ShowFirstPages();
+    if (options.addToHistory)
+        AddToHistory(Thistorie::File, path);
 
     TDocState &s = Docs.DocStates[n];
     s.Modified = restore;
@@ -350,6 +346,7 @@ bool SaveDocumentAs(const QString &newPath)
         ReportIoError(QStringLiteral("Soubor ") + newPath + QStringLiteral(" se nepodařilo uložit."), e);
         return false;
     }
+    AddToHistory(Thistorie::File, newPath);
     Docs.OpenFiles[Docs.ActiveDoc] = newWc;
     Docs.Active().Modified = false;
     if (!ownPath) {
@@ -369,6 +366,8 @@ void SaveAllCommand()
 {
     if (Docs.HasDocuments() && !StoreActiveWorkingCopy())
         return;
+    if (CurrentProject.IsOpen)
+        SaveProject(false, CurrentProject.Path);
     for (int i = 1; i <= Docs.OpenDocCount; ++i) {
         if (CopyBack(i))
             Docs.DocStates[i].Modified = false;
@@ -463,11 +462,14 @@ void CloseAllDocuments()
         }
     }
 
-    {
-        QScopedValueRollback guard(GridUpdating, true);
-        for (int r = 0; r < Grid()->rowCount(); ++r)
-            SetGridCell(r, QStringLiteral(" "));
-        Grid()->setRowCount(1);
+    if (CurrentProject.IsOpen && CurrentProject.Modified) {
+        const TAnswer a = Dialogs().Confirm(QStringLiteral("Projekt ") + CurrentProject.Path
+                                                + QStringLiteral(" se zmenil.Uložit?"),
+                                            TButtons::YesNoCancel);
+        if (a == TAnswer::Cancel)
+            return;
+        if (a == TAnswer::Yes && !SaveProject(false, CurrentProject.Path))
+            return;
     }
     for (int i = 1; i <= Docs.OpenDocCount; ++i) {
         try {
@@ -475,6 +477,17 @@ void CloseAllDocuments()
         } catch (const EInOutError &e) {
             ReportIoError(QStringLiteral("Pracovní kopii ") + Docs.OpenFiles[i] + QStringLiteral(" se nepodařilo smazat."), e);
         }
+    }
+    ResetToInactive();
+}
+
+void ResetToInactive()
+{
+    {
+        QScopedValueRollback guard(GridUpdating, true);
+        for (int r = 0; r < Grid()->rowCount(); ++r)
+            SetGridCell(r, QStringLiteral(" "));
+        Grid()->setRowCount(1);
     }
     ShowFirstPages();
     ShowInactive();
@@ -491,6 +504,10 @@ void CloseAllDocuments()
     Docs.Reset();
     Form2->SetPanelText(1, QString());
     Form2->ShowLength();
+    {
+        QScopedValueRollback guard(NotesLoading, true);
+        Form3->Memo1->clear();
+    }
 }
 
 bool ExitCleanup(bool windowClose)
@@ -513,7 +530,18 @@ bool ExitCleanup(bool windowClose)
         }
     }
 
+    if (CurrentProject.IsOpen && CurrentProject.Modified) {
+        const TAnswer a = Dialogs().Confirm(QStringLiteral("Projekt ") + CurrentProject.Path
+                                                + QStringLiteral(" se změnil.Uložit?"),
+                                            TButtons::YesNoCancel);
+        if (a == TAnswer::Cancel)
+            return false;
+        if (a == TAnswer::Yes && !SaveProject(false, CurrentProject.Path))
+            return false;
+    }
+
     const auto saveSettings = [] {
+        SaveHistory();
         try {
             SaveConfig();
         } catch (const EInOutError &e) {

@@ -18,8 +18,16 @@ const QString &InactiveWorkspaceText();
 // Shows a Czech lead line with the system's message below it.
 void ReportIoError(const QString &lead, const EInOutError &error);
 
+struct TOpenOptions {
+    bool addToHistory = true; // a project's documents are not remembered one by one
+};
+
 // Opens path as a document, or switches to it when it is already open.
-void OpenDocument(const QString &path);
+void OpenDocument(const QString &path, TOpenOptions options = {});
+
+// The state with no document open, as close all leaves it: no questions
+// asked, working copies left to the caller.
+void ResetToInactive();
 // Makes document row + 1 active (the work panel grid's selection handler).
 void SelectDocument(int row);
 

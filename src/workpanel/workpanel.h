@@ -7,6 +7,8 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QPlainTextEdit;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -30,6 +32,16 @@ public:
     QAction *ZavtVe1 = nullptr;          // "Zavřít Vše"
     QAction *Vlastnosti1 = nullptr;      // "Vlastnosti"
 
+    QWidget *Poznamky = nullptr;         // page "Poznámky"
+    QPlainTextEdit *Memo2 = nullptr;     // the read-only explanation above the notes
+    QPlainTextEdit *Memo1 = nullptr;     // the project notes
+    QPushButton *Button2 = nullptr;      // "Vložit dnešní datum"
+
     void StringGrid1SelectCell(int row);
     void Vlastnosti1Click();
+    void Memo1Change();
+    void Button2Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

@@ -67,9 +67,10 @@ private slots:
         QTest::addColumn<QStringList>("opened");
         QTest::newRow("two documents") << QStringList{QStringLiteral("a.htm"), QStringLiteral("c.htm")}
                                        << QStringList{QStringLiteral("a.htm"), QStringLiteral("c.htm")};
-        QTest::newRow("a project stops the list")
+        // b.vpq lists x.VPQ: the project replaces a.htm, and c.htm is not opened.
+        QTest::newRow("a project replaces and stops the list")
             << QStringList{QStringLiteral("a.htm"), QStringLiteral("b.vpq"), QStringLiteral("c.htm")}
-            << QStringList{QStringLiteral("a.htm")};
+            << QStringList{QStringLiteral("x.VPQ")};
         QTest::newRow("upper-case project extension is a document")
             << QStringList{QStringLiteral("x.VPQ")} << QStringList{QStringLiteral("x.VPQ")};
         QTest::newRow("missing files are skipped silently")
@@ -83,8 +84,9 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, opened);
-        for (const char *n : {"a.htm", "b.vpq", "c.htm", "x.VPQ"})
+        for (const char *n : {"a.htm", "c.htm", "x.VPQ"})
             fx->writeDoc(QString::fromLatin1(n), "<P>text</P>\r\n");
+        fx->writeDoc(QStringLiteral("b.vpq"), "1\r\nx.VPQ\r\n");
         QStringList paths;
         for (const QString &a : arguments)
             paths << fx->docDir() + u'/' + a;

@@ -4,6 +4,11 @@
 
 #include <QString>
 
+struct TMarkupStyle;
+
+// The markup settings of the moment, read from the settings dialog.
+TMarkupStyle CurrentMarkupStyle();
+
 // Builds a TMarkupStyle from the settings dialog's controls and a
 // TInsertTarget from the workspace and the document table, then runs
 // InsertTag (insert_tag.h). mode: 0 insert at the caret, 1 wrap the selection.

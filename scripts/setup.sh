@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
-          qt6-webchannel-dev qt6-tools-dev libgl-dev xvfb xauth x11-utils xdotool imagemagick
+          qt6-webchannel-dev qt6-tools-dev libgl-dev libx11-dev xvfb xauth x11-utils xdotool imagemagick
           fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,14 +1,12 @@
 // Vellomy: an editor for hand-written web pages.
 #include "app/application.h"
 #include "app/vellomy_application.h"
+#include "preview/web_browser.h"
 
-#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
-    // Chromium refuses to run as root with its sandbox on.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PrepareWebEngineEnvironment();
     // Window placement needs X11; Wayland gives clients no say in it.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qgetenv("XDG_SESSION_TYPE") == "wayland")
         qputenv("QT_QPA_PLATFORM", "xcb");

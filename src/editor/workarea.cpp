@@ -7,11 +7,22 @@
 #include "documents/document_table.h"
 #include "documents/document_commands.h"
 #include "editor/htmledit.h"
+#include "editor/keyboard_state.h"
 #include "editor/line_gutter.h"
+#include "inspector/inspector_state.h"
+#include "markup/insert_tag_program.h"
+#include "markup/insertion_commands.h"
+#include "settings/userconfig.h"
+#include "app/dialogs.h"
 #include "errorreport/io_error.h"
 #include "preview/web_browser.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -59,7 +70,7 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     StringGrid2->setFixedHeight(20 + 2 * StringGrid2->frameWidth()
                                 + StringGrid2->horizontalScrollBar()->sizeHint().height());
     for (int c = 0; c < 223; ++c) {
-        auto *item = new QTableWidgetItem(QString(QChar(Codec::Win1250ToUnicode(static_cast<unsigned char>(c + 33)))));
+        auto *item = new QTableWidgetItem(CharacterBarCharacter(c));
         item->setTextAlignment(Qt::AlignCenter);
         StringGrid2->setItem(0, c, item);
     }
@@ -89,11 +100,74 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     HTMLEditor1->setFont(f1);
     HTMLEditor1->SetWantTabs(true);
     Gutter = new TLineGutter(HTMLEditor1, TabSheet1);
-    auto *tab0 = new QHBoxLayout(TabSheet1);
+    auto *tab0 = new QVBoxLayout(TabSheet1);
     tab0->setContentsMargins(0, 0, 0, 0);
     tab0->setSpacing(0);
-    tab0->addWidget(Gutter);
-    tab0->addWidget(HTMLEditor1, 1);
+    auto *editorRow = new QHBoxLayout;
+    editorRow->setSpacing(0);
+    editorRow->addWidget(Gutter);
+    editorRow->addWidget(HTMLEditor1, 1);
+    tab0->addLayout(editorRow, 1);
+
+    // Colours and bookmarks along the bottom of the editor.
+    ToolBar1 = new QToolBar(QStringLiteral("Barvy a Záložky"), TabSheet1);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setIconSize(QSize(14, 14));
+    const auto addButton = [this](const QString &name, const QString &hint, const QIcon &icon,
+                                  const QString &text) {
+        auto *b = new QToolButton(ToolBar1);
+        b->setObjectName(name);
+        b->setToolTip(hint);
+        b->setAccessibleName(hint);
+        if (!icon.isNull())
+            b->setIcon(icon);
+        else
+            b->setText(text);
+        b->setAutoRaise(true);
+        ToolBar1->addWidget(b);
+        return b;
+    };
+    const auto swatch = [](const QColor &c) {
+        QPixmap pm(14, 14);
+        pm.fill(c);
+        return QIcon(pm);
+    };
+    QToolButton *custom = addButton(QStringLiteral("SpeedButton1"), QStringLiteral("Vlastní barva..."),
+                                    QIcon(), QStringLiteral("…"));
+    connect(custom, &QToolButton::clicked, this, &TForm2::CustomColourClick);
+    ColourButtons << custom;
+    // The palette window arrives with the palettes.
+    QToolButton *palette = addButton(QStringLiteral("SpeedButton17"), QStringLiteral("Barva z palety..."),
+                                     QIcon(), QStringLiteral("P"));
+    palette->setEnabled(false);
+    ColourButtons << palette;
+    struct Named { const char *button; const char *name; QRgb rgb; };
+    static const Named named[] = {
+        {"SpeedButton2", "Black", 0x000000},  {"SpeedButton3", "White", 0xFFFFFF},
+        {"SpeedButton5", "Blue", 0x0000FF},   {"SpeedButton16", "Fuchsia", 0xFF00FF},
+        {"SpeedButton15", "Gray", 0x808080},  {"SpeedButton14", "Green", 0x008000},
+        {"SpeedButton13", "Lime", 0x00FF00},  {"SpeedButton12", "Maroon", 0x800000},
+        {"SpeedButton11", "Navy", 0x000080},  {"SpeedButton10", "Olive", 0x808000},
+        {"SpeedButton9", "Purple", 0x800080}, {"SpeedButton8", "Red", 0xFF0000},
+        {"SpeedButton7", "Silver", 0xC0C0C0}, {"SpeedButton6", "Teal", 0x008080},
+        {"SpeedButton4", "Yellow", 0xFFFF00},
+    };
+    for (const Named &n : named) {
+        const QString name = QString::fromLatin1(n.name);
+        QToolButton *b = addButton(QString::fromLatin1(n.button), name, swatch(QColor::fromRgb(n.rgb)), name);
+        connect(b, &QToolButton::clicked, this, [this, name] { ColourButtonClick(name); });
+        ColourButtons << b;
+    }
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(new QLabel(QStringLiteral(" Záložky: "), ToolBar1));
+    // Bookmarks come with the gutter's bookmark support.
+    for (int i = 0; i < 10; ++i) {
+        QToolButton *b = addButton(QStringLiteral("Bookmark%1").arg(i), QStringLiteral("Záložka %1").arg(i),
+                                   QIcon(), QString::number(i));
+        b->setEnabled(false);
+        BookmarkButtons << b;
+    }
+    tab0->addWidget(ToolBar1);
 
     {
         QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
@@ -153,7 +227,30 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
 
     connect(HTMLEditor1, &QPlainTextEdit::textChanged, this, &TForm2::HTMLEditor1Change);
     connect(HTMLEditor1, &THTMLEdit::OnSelectionChange, this, &TForm2::HTMLEditor1SelectionChange);
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm2::PageControl1Change);
+    connect(HTMLEditor1, &THTMLEdit::OnKeyDown, this, &TForm2::HTMLEditor1KeyDown);
+    connect(HTMLEditor2, &THTMLEdit::OnKeyDown, this, &TForm2::Keydownhandler);
+    // A tab picked by the user runs the tab-change handling; the program's
+    // own tab changes (opening, F1) do not.
+    connect(PageControl1, &QTabWidget::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index != PageControl1->currentIndex()) {
+            PageControl1->setCurrentIndex(index);
+            PageControl1Change(index);
+        }
+    });
+    connect(StringGrid2, &QTableWidget::cellClicked, this, [this](int, int column) { StringGrid2SelectCell(column); });
+
+    // The window sees every key before the focused control.
+    qApp->installEventFilter(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(40);
+    connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    Timer1->start();
+}
+
+TForm2::~TForm2()
+{
+    qApp->removeEventFilter(this);
 }
 
 QLabel *TForm2::Panel(int index) const
@@ -210,8 +307,22 @@ void TForm2::PageControl1Change(int index)
             ReportIoError(QStringLiteral("Pracovní kopii se nepodařilo zapsat."), e);
         }
     }
+    LastTag1.clear();
+    LastTag2.clear();
     if (index == 1 && Docs.HasDocuments())
         WebBrowser1->Navigate(Docs.ActiveFile());
+    if (index != 2)
+        return;
+    FormResize();
+    QScopedValueRollback guard(TranslatorGuard, true);
+    // The translator's editor starts with a marker until it is first shown.
+    if (HTMLEditor2->Line(0) == QStringLiteral(";;Firsttouchvellie;;"))
+        HTMLEditor2->SetLine(0, QStringLiteral("<P>&nbsp;</P>"));
+    if (HTMLEditor1->SelLength() > 0 && !HTMLEditor1->Overwrite())
+        HTMLEditor2->SetText(HTMLEditor1->SelText());
+    HTMLEditor2->setFocus();
+    if (HTMLEditor2->Overwrite())
+        HTMLEditor2->SetSelLength(1);
 }
 
 void TForm2::ShowLength()
@@ -221,9 +332,31 @@ void TForm2::ShowLength()
 
 void TForm2::HTMLEditor1Change()
 {
-    if (!Docs.DocStates[0].Loading && Docs.HasDocuments()) {
-        Docs.Active().Modified = true;
-        Docs.Active().CaretPos = HTMLEditor1->SelStart();
+    if (!Docs.DocStates[0].Loading) {
+        if (HTMLEditor1->CaretPos().y() == HTMLEditor1->LastCaretLine())
+            TabPressed = false; // the code assistant's update joins here
+        LastTextLength = HTMLEditor1->TextLength();
+        FocusReturnTicks = 10;
+        const int tabSize = Form13 ? Form13->tabulsize->text().toInt() : 5;
+        if (TabReplacePending && tabSize != 8) {
+            TabReplacePending = false;
+            // Only a tab just typed is turned into spaces.
+            const int caret = HTMLEditor1->SelStart();
+            const QPoint at = HTMLEditor1->CaretPos();
+            const QString line = HTMLEditor1->Line(at.y());
+            if (at.x() > 0 && line[at.x() - 1] == u'\t') {
+                QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
+                QTextCursor c = HTMLEditor1->textCursor();
+                c.setPosition(HTMLEditor1->OffsetToPosition(caret));
+                c.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+                c.insertText(QString(std::max(tabSize, 0) + 1, u' '));
+                HTMLEditor1->setTextCursor(c);
+            }
+        }
+        if (Docs.HasDocuments()) {
+            Docs.Active().Modified = true;
+            Docs.Active().CaretPos = HTMLEditor1->SelStart();
+        }
     }
     SetPanelText(1, Docs.HasDocuments() && Docs.Active().Modified ? QStringLiteral("Změněn") : QString());
     ShowLength();
@@ -231,10 +364,146 @@ void TForm2::HTMLEditor1Change()
 
 void TForm2::HTMLEditor1SelectionChange()
 {
+    QScopedValueRollback guard(GutterSyncGuard, true);
     // The block caret follows the caret in overwrite mode.
     if (HTMLEditor1->Overwrite() && HTMLEditor1->SelLength() == 0)
         HTMLEditor1->SetSelLength(1);
-    SetBevel(Panel(3), HTMLEditor1->Overwrite());
+    if (HTMLEditor1->SelLength() > 0)
+        LastTag1.clear();
+    if (SkipCaretHandlingOnce) {
+        SkipCaretHandlingOnce = false;
+        return;
+    }
+    Gutter->update();
+    if (SourceSyncGuard)
+        return;
     const QPoint caret = HTMLEditor1->CaretPos();
     SetPanelText(0, QString::number(caret.y() + 1) + QStringLiteral(": ") + QString::number(caret.x() + 1));
+}
+
+void TForm2::HTMLEditor1KeyDown(QKeyEvent *event, bool *handled)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Left && HTMLEditor1->Overwrite() && !(event->modifiers() & Qt::ShiftModifier)) {
+        // The block steps back one character.
+        const int s = HTMLEditor1->SelStart();
+        HTMLEditor1->SetSelStart(std::max(0, s - 1));
+        HTMLEditor1->SetSelLength(1);
+        *handled = true;
+        return;
+    }
+    if (key == Qt::Key_Escape)
+        HTMLEditor1->setFocus();
+    ShiftCtrlHeld = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    // A tab that moves the focus types nothing, so there is nothing to replace.
+    if (key == Qt::Key_Tab && !HTMLEditor1->tabChangesFocus())
+        TabReplacePending = true;
+    LastCaretOffset = HTMLEditor1->SelStart();
+}
+
+void TForm2::Keydownhandler(QKeyEvent *event, bool *handled)
+{
+    if (event->key() == Qt::Key_Left && HTMLEditor2->Overwrite() && !(event->modifiers() & Qt::ShiftModifier)) {
+        const int s = HTMLEditor2->SelStart();
+        HTMLEditor2->SetSelStart(std::max(0, s - 1));
+        HTMLEditor2->SetSelLength(1);
+        *handled = true;
+    }
+}
+
+bool TForm2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        // Deliveries to parents after the focused widget ignored a key are not
+        // new key presses.
+        if (watched == QApplication::focusWidget() || !QApplication::focusWidget())
+            return FormKeyDown(static_cast<QKeyEvent *>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TForm2::FormKeyDown(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && (event->modifiers() & Qt::ControlModifier)) {
+        // The space the combination types is dropped; the completion list
+        // answers the combination once the code assistant is there.
+        SwallowNextChar = true;
+        return false;
+    }
+    if (event->key() == Qt::Key_Tab)
+        TabPressed = true;
+    if (event->key() == Qt::Key_F1) {
+        WebBrowser2->Navigate(QStringLiteral("file:///") + ProgramDir() + QStringLiteral("Help/index.htm#")
+                              + HelpKeywordAtCaret());
+        PageControl1->setCurrentIndex(3);
+        return true;
+    }
+    return false;
+}
+
+QString KeywordAround(const QString &line, int column)
+{
+    const auto delimiter = [](QChar ch) {
+        return ch == u' ' || ch == u'<' || ch == u'>' || ch == u'/';
+    };
+    column = std::clamp(column, 0, int(line.size()));
+    int start = column;
+    while (start > 0 && !delimiter(line[start - 1]))
+        --start;
+    int end = column;
+    while (end < line.size() && !delimiter(line[end]))
+        ++end;
+    return line.mid(start, end - start);
+}
+
+QString TForm2::HelpKeywordAtCaret() const
+{
+    const int tab = PageControl1->currentIndex();
+    const THTMLEdit *editor = tab == 0 ? HTMLEditor1 : tab == 2 ? HTMLEditor2 : nullptr;
+    if (!editor)
+        return {};
+    const QPoint caret = editor->CaretPos();
+    return KeywordAround(editor->Line(caret.y()), caret.x());
+}
+
+void TForm2::StringGrid2SelectCell(int column)
+{
+    if (column < 0 || column >= 223)
+        return;
+    InsertTag(CharacterBarReference(column), QString(), 0);
+}
+
+void TForm2::ColourButtonClick(const QString &colourName)
+{
+    InsertTag(colourName, QString(), 0);
+}
+
+void TForm2::CustomColourClick()
+{
+    const auto colour = Dialogs().GetColor(Qt::white);
+    if (!colour)
+        return;
+    const int tab = PageControl1->currentIndex();
+    if (tab != 0 && tab != 2)
+        return;
+    const TColor value = TColor(colour->red()) | (TColor(colour->green()) << 8) | (TColor(colour->blue()) << 16);
+    InsertTag(ColourText(value), QString(), 0);
+}
+
+bool TForm2::PanelLowered(int index) const
+{
+    const QLabel *p = Panel(index);
+    return p && (p->frameShadow() == QFrame::Sunken);
+}
+
+void TForm2::Timer1Timer()
+{
+    FocusReturnTicks = std::max(0, FocusReturnTicks - 1);
+    SetBevel(Panel(3), HTMLEditor1->Overwrite());
+    SetBevel(Panel(4), KeyboardState::CapsLock().value_or(false));
+    SetBevel(Panel(5), KeyboardState::NumLock().value_or(false));
+    const QString language = KeyboardState::LayoutLanguage();
+    if (!language.isEmpty())
+        SetPanelText(6, language);
 }

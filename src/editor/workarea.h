@@ -1,5 +1,6 @@
 // The workspace window: the source editor on its tabs, the special-character
-// bar and the status bar.
+// bar, the colour and bookmark bar and the status bar, and the handlers that
+// tie typing and caret moves to the rest of the program.
 #pragma once
 
 #include <QWidget>
@@ -8,9 +9,21 @@ class QLabel;
 class QTabWidget;
 class QTableWidget;
 class QStatusBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
 class THTMLEdit;
 class TLineGutter;
 class TWebBrowser;
+
+// Flags raised by one event and consumed by the next (see the handlers).
+inline int FocusReturnTicks = 0;
+inline int LastTextLength = 0;
+inline bool TabPressed = false;
+inline bool TabReplacePending = false;
+inline bool SkipCaretHandlingOnce = false;
+inline bool TranslatorGuard = false;
+inline bool GutterSyncGuard = false;
 
 class TForm2 : public QWidget
 {
@@ -18,6 +31,7 @@ class TForm2 : public QWidget
 
 public:
     explicit TForm2(QWidget *parent = nullptr);
+    ~TForm2() override;
 
     QTableWidget *StringGrid2 = nullptr; // special characters, codes 33..255
     QTabWidget *PageControl1 = nullptr;
@@ -30,12 +44,17 @@ public:
     TLineGutter *Gutter = nullptr;
     TWebBrowser *WebBrowser1 = nullptr;
     TWebBrowser *WebBrowser2 = nullptr;
+    QToolBar *ToolBar1 = nullptr;        // "Barvy a Záložky"
+    QList<QToolButton *> ColourButtons;  // SpeedButton1 (custom), SpeedButton17 (palette), named colours
+    QList<QToolButton *> BookmarkButtons; // "0" … "9"
     QStatusBar *StatusBar1 = nullptr;
+    QTimer *Timer1 = nullptr;            // the 40 ms workspace tick
 
     // The eight status panels, from 0.
     QLabel *Panel(int index) const;
     void SetPanelText(int index, const QString &text);
     QString PanelText(int index) const;
+    bool PanelLowered(int index) const;
 
     // Writes every line of HTMLEditor1, each followed by CR LF, into wcPath in
     // the active document's encoding. Throws EInOutError; the file is
@@ -45,18 +64,33 @@ public:
     void SetGutterVisible(bool visible);
     bool GutterVisible() const;
 
+    // The word around the caret of the shown editor, for the HTML help.
+    QString HelpKeywordAtCaret() const;
+
     // Handlers.
     void FormResize();
     void PageControl1Change(int index);
     void HTMLEditor1Change();
     void HTMLEditor1SelectionChange();
+    void HTMLEditor1KeyDown(QKeyEvent *event, bool *handled);
+    void Keydownhandler(QKeyEvent *event, bool *handled);
+    // Window-level keys, seen before the focused control; true when consumed.
+    bool FormKeyDown(QKeyEvent *event);
+    void StringGrid2SelectCell(int column);
+    void Timer1Timer();
+    void ColourButtonClick(const QString &colourName);
+    void CustomColourClick();
 
     // Panel 2: "Délka: " + text length.
     void ShowLength();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QList<QLabel *> m_panels;
 };
+
+// The word around column c of line: delimited by space, "<", ">" and "/".
+QString KeywordAround(const QString &line, int column);

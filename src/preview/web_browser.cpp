@@ -3,6 +3,14 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include <unistd.h>
+
+void PrepareWebEngineEnvironment()
+{
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
 TWebBrowser::TWebBrowser(QWidget *parent) : QWidget(parent)
 {
     auto *layout = new QVBoxLayout(this);

@@ -6,6 +6,10 @@
 
 class QWebEngineView;
 
+// Chromium refuses to run as root with its sandbox on: the program turns it
+// off for itself then, unless the user said otherwise.
+void PrepareWebEngineEnvironment();
+
 // Creates its engine view the first time it is shown, so windows that are
 // never looked at cost no browser process; a navigation before that is
 // remembered and carried out then. Pages are never waited for.

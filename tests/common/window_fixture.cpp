@@ -3,12 +3,14 @@
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "app/program_dir.h"
+#include "preview/web_browser.h"
 #include "scripted_dialogs.h"
 
 #include <QFile>
 
 TWindowFixture::TWindowFixture()
 {
+    PrepareWebEngineEnvironment();
     SetProgramDir(m_program.path());
     dialogs = InstallScriptedDialogs();
     CreateWindows();

@@ -41,6 +41,8 @@ QString LayoutLanguage()
 {
     const QLocale locale = qGuiApp && qGuiApp->inputMethod() ? qGuiApp->inputMethod()->locale()
                                                               : QLocale::system();
+    if (locale.language() == QLocale::C)
+        return {}; // nothing known about the layout
     // The country part reads as users know it ("CZ"); the language when there is none.
     const QString name = locale.name();
     const qsizetype bar = name.indexOf(u'_');

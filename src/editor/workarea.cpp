@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -130,6 +131,9 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     const auto swatch = [](const QColor &c) {
         QPixmap pm(14, 14);
         pm.fill(c);
+        QPainter p(&pm);
+        p.setPen(QColor(0x60, 0x60, 0x60)); // white needs an edge on a light bar
+        p.drawRect(0, 0, 13, 13);
         return QIcon(pm);
     };
     QToolButton *custom = addButton(QStringLiteral("SpeedButton1"), QStringLiteral("Vlastní barva..."),

@@ -229,6 +229,7 @@ void OpenDocument(const QString &path, TOpenOptions options)
     s.Bookmarks.fill(-1);
     Form2->SetPanelText(1, restore ? QStringLiteral("Změněn") : QString());
     MarkProjectModified(QStringLiteral(" "));
+    Form2->ResetHistory();
 
     SetGridRow(Grid()->rowCount() - 1);
     AfterSwitch();
@@ -273,6 +274,7 @@ void SelectDocument(int row)
         Editor()->ScrollCaret();
     }
     Form2->SetPanelText(1, Docs.DocStates[k].Modified ? QStringLiteral("Změněn") : QString());
+    Form2->ResetHistory();
     AfterSwitch();
 }
 
@@ -372,6 +374,7 @@ void SaveAllCommand()
         if (CopyBack(i))
             Docs.DocStates[i].Modified = false;
     }
+    Form2->ResetHistory();
     Form2->SetPanelText(1, Docs.HasDocuments() && Docs.Active().Modified ? QStringLiteral("Změněn")
                                                                           : QString());
 }
@@ -436,6 +439,7 @@ void CloseDocument()
         Editor()->SetModified(false);
     }
     MarkProjectModified(QString());
+    Form2->ResetHistory();
     // The marker follows the document now shown.
     Form2->SetPanelText(1, Docs.HasDocuments() && Docs.Active().Modified ? QStringLiteral("Změněn")
                                                                           : QString());
@@ -502,6 +506,7 @@ void ResetToInactive()
     CurrentProject.Modified = false;
     CurrentProject.IsOpen = false;
     Docs.Reset();
+    Form2->ResetHistory();
     Form2->SetPanelText(1, QString());
     Form2->ShowLength();
     {

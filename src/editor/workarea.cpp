@@ -250,6 +250,12 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     Timer1->setInterval(40);
     connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
     Timer1->start();
+
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(50);
+    connect(Timer2, &QTimer::timeout, this, &TForm2::Timer2Timer);
+    Timer2->start();
+    ResetHistory();
 }
 
 TForm2::~TForm2()
@@ -336,6 +342,7 @@ void TForm2::ShowLength()
 
 void TForm2::HTMLEditor1Change()
 {
+    UndoIdleMs = 0;
     if (!Docs.DocStates[0].Loading) {
         if (HTMLEditor1->CaretPos().y() == HTMLEditor1->LastCaretLine())
             TabPressed = false; // the code assistant's update joins here
@@ -398,6 +405,11 @@ void TForm2::HTMLEditor1KeyDown(QKeyEvent *event, bool *handled)
     }
     if (key == Qt::Key_Escape)
         HTMLEditor1->setFocus();
+    if (key == Qt::Key_Backspace && (event->modifiers() & Qt::AltModifier)) {
+        Zpt1Click();
+        *handled = true;
+        return;
+    }
     ShiftCtrlHeld = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
     // A tab that moves the focus types nothing, so there is nothing to replace.
     if (key == Qt::Key_Tab && !HTMLEditor1->tabChangesFocus())
@@ -510,4 +522,66 @@ void TForm2::Timer1Timer()
     const QString language = KeyboardState::LayoutLanguage();
     if (!language.isEmpty())
         SetPanelText(6, language);
+}
+
+void TForm2::ResetHistory()
+{
+    UndoHistory.Reset();
+    emit UndoAvailable(false);
+}
+
+void TForm2::TakeSnapshot()
+{
+    const int length = Form13 ? Form13->Historylength->text().toInt() : 10;
+    if (UndoHistory.TakeSnapshot(HTMLEditor1->Text(), HTMLEditor1->SelStart(), length))
+        emit UndoAvailable(UndoHistory.CanUndo());
+}
+
+void TForm2::Timer2Timer()
+{
+    // Only "more than 400 ms" matters: the count stops growing there.
+    UndoIdleMs = std::min(UndoIdleMs + 50, 1000);
+    if (UndoIdleMs > 400 && HTMLEditor1->Modified()) {
+        TakeSnapshot();
+        HTMLEditor1->SetModified(false);
+        UndoIdleMs = 0;
+    }
+}
+
+void TForm2::UndoStep()
+{
+    const auto state = UndoHistory.UndoStep();
+    if (!state)
+        return;
+    QScopedValueRollback guard(SourceSyncGuard, true);
+    UndoIdleMs = 0;
+    // Only the part that differs is replaced, so the view keeps its place
+    // and a long document is not rebuilt.
+    const TTextChange change = DiffTexts(HTMLEditor1->Text(), state->Text);
+    QTextCursor c = HTMLEditor1->textCursor();
+    c.setPosition(HTMLEditor1->OffsetToPosition(change.start));
+    c.setPosition(HTMLEditor1->OffsetToPosition(change.start + change.length), QTextCursor::KeepAnchor);
+    QString replacement = change.replacement;
+    replacement.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    c.insertText(replacement);
+    HTMLEditor1->SetModified(false);
+    HTMLEditor1->SetSelStart(state->Caret);
+    HTMLEditor1->ScrollCaret();
+    HTMLEditor1->setFocus();
+    if (UndoHistory.UndoPos() == 0) {
+        if (Docs.HasDocuments())
+            Docs.Active().Modified = false;
+        SetPanelText(1, QString());
+        emit UndoAvailable(false);
+    }
+}
+
+void TForm2::Zpt1Click()
+{
+    if (PageControl1->currentIndex() == 2) {
+        if (HTMLEditor2->hasFocus())
+            HTMLEditor2->undo();
+        return;
+    }
+    UndoStep();
 }

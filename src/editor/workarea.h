@@ -3,6 +3,8 @@
 // tie typing and caret moves to the rest of the program.
 #pragma once
 
+#include "editor/undo_history.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -49,6 +51,17 @@ public:
     QList<QToolButton *> BookmarkButtons; // "0" … "9"
     QStatusBar *StatusBar1 = nullptr;
     QTimer *Timer1 = nullptr;            // the 40 ms workspace tick
+    QTimer *Timer2 = nullptr;            // the 50 ms snapshot tick
+    Trichhistory UndoHistory;
+    int UndoIdleMs = 0;                  // since the last change, in steps of 50
+
+    // The snapshot history of HTMLEditor1.
+    void ResetHistory();
+    void TakeSnapshot();
+    void UndoStep();
+    void Timer2Timer();
+    // "Zpět": the translator tab's own editor there, the snapshots elsewhere.
+    void Zpt1Click();
 
     // The eight status panels, from 0.
     QLabel *Panel(int index) const;
@@ -83,6 +96,10 @@ public:
 
     // Panel 2: "Délka: " + text length.
     void ShowLength();
+
+signals:
+    // A step back became possible or impossible.
+    void UndoAvailable(bool available);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

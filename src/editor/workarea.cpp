@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QLineEdit>
 #include <QTimer>
@@ -101,6 +102,21 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     HTMLEditor1->setFont(f1);
     HTMLEditor1->SetWantTabs(true);
     Gutter = new TLineGutter(HTMLEditor1, TabSheet1);
+    Gutter->Bookmarks = [] {
+        return Docs.HasDocuments() ? Docs.Active().Bookmarks
+                                   : std::array<int, 10>{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    };
+    connect(Gutter, &TLineGutter::Pressed, this, &TForm2::GutterPressed);
+    PopupMenu1 = new QMenu(this);
+    static const char *popupNames[] = {"Bookmark01", "Bookmark02", "Bookmark03", "Bookmark04",
+                                       "Bookmark05", "Bookmark06", "Bookmark07", "Bookmark08",
+                                       "Bookmar91", "Bookmark91"};
+    for (int n = 0; n < 10; ++n) {
+        QAction *a = PopupMenu1->addAction(QStringLiteral("Záložka %1").arg(n), this, [this, n] { ToggleBookmark(n); });
+        a->setObjectName(QString::fromLatin1(popupNames[n]));
+        a->setCheckable(true);
+        PopupBookmarks << a;
+    }
     auto *tab0 = new QVBoxLayout(TabSheet1);
     tab0->setContentsMargins(0, 0, 0, 0);
     tab0->setSpacing(0);
@@ -164,11 +180,17 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     }
     ToolBar1->addSeparator();
     ToolBar1->addWidget(new QLabel(QStringLiteral(" Záložky: "), ToolBar1));
-    // Bookmarks come with the gutter's bookmark support.
+    static const char *bookmarkButtons[] = {"SpeedButton19", "SpeedButton20", "SpeedButton21",
+                                            "SpeedButton22", "SpeedButton23", "SpeedButton24",
+                                            "SpeedButton25", "SpeedButton27", "SpeedButton26",
+                                            "SpeedButton29"};
     for (int i = 0; i < 10; ++i) {
-        QToolButton *b = addButton(QStringLiteral("Bookmark%1").arg(i), QStringLiteral("Záložka %1").arg(i),
+        QToolButton *b = addButton(QString::fromLatin1(bookmarkButtons[i]), QStringLiteral("Záložka %1").arg(i),
                                    QIcon(), QString::number(i));
-        b->setEnabled(false);
+        QFont f(QStringLiteral("Comic Sans MS"));
+        f.setBold(true);
+        b->setFont(f);
+        connect(b, &QToolButton::clicked, this, [this, i] { GoToBookmark(i); });
         BookmarkButtons << b;
     }
     tab0->addWidget(ToolBar1);
@@ -584,4 +606,61 @@ void TForm2::Zpt1Click()
         return;
     }
     UndoStep();
+}
+
+void TForm2::GoToLine(int n)
+{
+    const int offset = HTMLEditor1->LineIndex(n - 1);
+    if (offset < 0)
+        return; // past the end of the text: nothing moves
+    HTMLEditor1->SetSelStart(offset);
+    HTMLEditor1->ScrollCaret();
+    if (PageControl1->isEnabled())
+        HTMLEditor1->setFocus();
+}
+
+void TForm2::GoToBookmark(int n)
+{
+    if (!Docs.HasDocuments() || n < 0 || n > 9)
+        return;
+    const int line = Docs.Active().Bookmarks[n];
+    if (line != -1)
+        GoToLine(line);
+}
+
+void TForm2::PlaceBookmark(int n, int line)
+{
+    if (line == -5 || !Docs.HasDocuments())
+        return;
+    auto &marks = Docs.Active().Bookmarks;
+    for (int &m : marks) {
+        if (m == line)
+            m = -1;
+    }
+    marks[n] = line;
+}
+
+void TForm2::ToggleBookmark(int n)
+{
+    if (!Docs.HasDocuments())
+        return;
+    auto &marks = Docs.Active().Bookmarks;
+    if (marks[n] != -1 && marks[n] == ClickedLine)
+        marks[n] = -1;
+    else
+        PlaceBookmark(n, ClickedLine);
+    Gutter->update();
+}
+
+void TForm2::GutterPressed(Qt::MouseButton button, int line, const QPoint &globalPos)
+{
+    for (int n = 0; n < 10; ++n)
+        PopupBookmarks[n]->setChecked(Docs.HasDocuments() && Docs.Active().Bookmarks[n] != -1);
+    ClickedLine = line;
+    if (button == Qt::RightButton) {
+        PopupMenu1->popup(globalPos);
+        return;
+    }
+    if (!GutterSyncGuard && line != -5 && Gutter->isEnabled())
+        GoToLine(line);
 }

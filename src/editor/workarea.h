@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QTableWidget;
 class QStatusBar;
@@ -54,6 +55,18 @@ public:
     QTimer *Timer2 = nullptr;            // the 50 ms snapshot tick
     Trichhistory UndoHistory;
     int UndoIdleMs = 0;                  // since the last change, in steps of 50
+
+    // The gutter's bookmark popup: "Záložka 0" … "Záložka 9".
+    QMenu *PopupMenu1 = nullptr;
+    QList<QAction *> PopupBookmarks;
+    int ClickedLine = -5;
+
+    // Caret to the start of line n (from 1), scrolled into view.
+    void GoToLine(int n);
+    void GoToBookmark(int n);
+    void ToggleBookmark(int n);
+    void PlaceBookmark(int n, int line);
+    void GutterPressed(Qt::MouseButton button, int line, const QPoint &globalPos);
 
     // The snapshot history of HTMLEditor1.
     void ResetHistory();

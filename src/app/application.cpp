@@ -26,6 +26,7 @@
 #include "templates/savetemplate.h"
 #include "workpanel/workpanel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -99,6 +100,11 @@ void CreateWindows()
     Create(FNewMap, "TFNewMap", 13);
     Create(FMapcreate, "TFMapcreate", 14);
     Create(Form13, "TForm13", 15);
+
+    // The workspace exists only now: the main window's undo command follows
+    // its history from here on.
+    QObject::connect(Form1->Zpt1, &QAction::triggered, Form2, [] { Form2->Zpt1Click(); });
+    QObject::connect(Form2, &TForm2::UndoAvailable, Form1->Zpt1, &QAction::setEnabled);
 
     Form1->show();
     Form2->show();

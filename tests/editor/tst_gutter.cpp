@@ -1,5 +1,6 @@
 // The line gutter and the bookmarks on the real workspace.
 #include "app/application.h"
+#include "app/f_main.h"
 #include "documents/document_commands.h"
 #include "editor/htmledit.h"
 #include "editor/line_gutter.h"
@@ -107,6 +108,13 @@ private slots:
         // Unset: nothing.
         Form2->GoToBookmark(0);
         QCOMPARE(ed()->CaretPos(), QPoint(0, 249));
+    }
+
+    void mainMenuItemsJumpToBookmarks()
+    {
+        Toggle(9, 120);
+        Form1->findChild<QAction *>(QStringLiteral("Bookmark91"))->trigger();
+        QCOMPARE(ed()->CaretPos(), QPoint(0, 119));
     }
 
     void bookmarksTravelWithTheirDocument()

@@ -1,5 +1,6 @@
 // The snapshot history: the plain history, and timelines on the real editor.
 #include "app/application.h"
+#include "app/f_main.h"
 #include "documents/document_commands.h"
 #include "editor/htmledit.h"
 #include "editor/undo_history.h"
@@ -7,7 +8,9 @@
 #include "settings/userconfig.h"
 #include "window_fixture.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTest>
@@ -200,6 +203,21 @@ private slots:
         Form2->Zpt1Click();
         QCOMPARE(ed()->Text(), QStringLiteral("<P>"));
         QCOMPARE(ed()->SelStart(), 3);
+    }
+
+    void theMainWindowsCommandFollowsTheHistory()
+    {
+        QVERIFY(!Form1->Zpt1->isEnabled());
+        Pause();
+        QVERIFY(!Form1->Zpt1->isEnabled()); // one snapshot: nothing to go back to
+        type(QStringLiteral("k"));
+        Pause();
+        QVERIFY(Form1->Zpt1->isEnabled());
+        QVERIFY(Form1->SpeedButton18->isEnabled());
+        Form1->Zpt1->trigger();
+        QCOMPARE(ed()->Text(), QStringLiteral("<P>"));
+        QVERIFY(!Form1->Zpt1->isEnabled());
+        QVERIFY(!Form1->SpeedButton18->isEnabled());
     }
 
     void altBackspaceUndoesAndSwitchingEmptiesTheHistory()

@@ -2,13 +2,69 @@
 
 #include <QVBoxLayout>
 #include <QWebEngineView>
+#include <QBuffer>
+#include <QFile>
+#include <QMimeDatabase>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
 
 #include <unistd.h>
+
+namespace {
+
+// Working copies ("~$index.htm~") have no extension the engine knows, so it
+// would not show them as pages. They, and everything their pages link to,
+// are served through this scheme with the type of the document's own name.
+const QByteArray kLocalScheme = QByteArrayLiteral("vellomy-file");
+
+class TLocalFileHandler : public QWebEngineUrlSchemeHandler
+{
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+
+    void requestStarted(QWebEngineUrlRequestJob *job) override
+    {
+        const QString path = job->requestUrl().path();
+        auto *file = new QFile(path, job);
+        if (!file->open(QIODevice::ReadOnly)) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        QString name = path.mid(path.lastIndexOf(u'/') + 1);
+        if (name.startsWith(QStringLiteral("~$")) && name.endsWith(u'~') && name.size() > 3)
+            name = name.mid(2, name.size() - 3);
+        const QByteArray type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension).name().toLatin1();
+        job->reply(type.isEmpty() ? QByteArrayLiteral("text/html") : type, file);
+    }
+};
+
+void InstallLocalHandler()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    auto *handler = new TLocalFileHandler(QWebEngineProfile::defaultProfile());
+    QWebEngineProfile::defaultProfile()->installUrlSchemeHandler(kLocalScheme, handler);
+}
+
+} // namespace
 
 void PrepareWebEngineEnvironment()
 {
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    static bool registered = false;
+    if (!registered) {
+        registered = true;
+        QWebEngineUrlScheme scheme(kLocalScheme);
+        scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+        scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed
+                        | QWebEngineUrlScheme::SecureScheme);
+        QWebEngineUrlScheme::registerScheme(scheme);
+    }
 }
 
 TWebBrowser::TWebBrowser(QWidget *parent) : QWidget(parent)
@@ -33,7 +89,19 @@ QUrl TWebBrowser::TargetToUrl(const QString &target)
             url.setFragment(t.mid(hash + 1), QUrl::DecodedMode);
         return url;
     }
+    const QString name = target.mid(std::max(target.lastIndexOf(u'/'), target.lastIndexOf(u'\\')) + 1);
+    if (name.startsWith(QStringLiteral("~$")) && name.endsWith(u'~')) {
+        QUrl url;
+        url.setScheme(QString::fromLatin1(kLocalScheme));
+        url.setPath(QUrl::fromLocalFile(target).path());
+        return url;
+    }
     return QUrl::fromLocalFile(target);
+}
+
+QString TWebBrowser::LocalPath() const
+{
+    return m_url.scheme() == QString::fromLatin1(kLocalScheme) ? m_url.path() : m_url.toLocalFile();
 }
 
 void TWebBrowser::Navigate(const QString &target)
@@ -59,6 +127,7 @@ void TWebBrowser::EnsureView()
 {
     if (m_view)
         return;
+    InstallLocalHandler();
     m_view = new QWebEngineView(this);
     layout()->addWidget(m_view);
     if (!m_url.isEmpty())

@@ -27,6 +27,8 @@ public:
 
     // The address last navigated to (empty before the first navigation).
     QUrl LocationUrl() const { return m_url; }
+    // The local file behind LocationUrl(), whichever way it is shown.
+    QString LocalPath() const;
     QWebEngineView *View() const { return m_view; }
 
     static QUrl TargetToUrl(const QString &target);

@@ -17,6 +17,9 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 class TestWorkarea : public QObject
 {
@@ -101,7 +104,7 @@ private slots:
         QTest::keyClick(ed(), Qt::Key_F1);
         QCOMPARE(Form2->PageControl1->currentIndex(), 3);
         QCOMPARE(Form2->WebBrowser2->LocationUrl().fragment(), QStringLiteral("TABLE"));
-        QCOMPARE(Form2->WebBrowser2->LocationUrl().toLocalFile(), ProgramDir() + QStringLiteral("Help/index.htm"));
+        QCOMPARE(Form2->WebBrowser2->LocalPath(), ProgramDir() + QStringLiteral("Help/index.htm"));
         // On a tab without an editor the keyword is empty.
         Form2->PageControl1->setCurrentIndex(1);
         Form2->PageControl1->setFocus();
@@ -142,8 +145,29 @@ private slots:
         Form2->PageControl1->setCurrentIndex(1);
         Form2->PageControl1Change(1);
         QCOMPARE(ReadBytes(WorkingCopyName(doc)), QByteArray("new<TABLE border=1>\r\n<P>text</P>\r\n"));
-        QCOMPARE(Form2->WebBrowser1->LocationUrl().toLocalFile(), WorkingCopyName(doc));
+        QCOMPARE(Form2->WebBrowser1->LocalPath(), WorkingCopyName(doc));
         QCOMPARE(ReadBytes(doc), QByteArray("<TABLE border=1>\r\n<P>text</P>\r\n"));
+    }
+
+    void previewTabShowsTheEditedText()
+    {
+        QTest::keyClicks(ed(), QStringLiteral("Ahoj "));
+        Form2->show();
+        Form2->PageControl1->setCurrentIndex(1);
+        Form2->PageControl1Change(1);
+        QWebEngineView *view = Form2->WebBrowser1->View();
+        QVERIFY(view);
+        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+        QVERIFY(loaded.wait(60000));
+        QString shown;
+        bool done = false;
+        view->page()->toPlainText([&](const QString &text) {
+            shown = text;
+            done = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 20000);
+        QVERIFY2(shown.contains(QStringLiteral("Ahoj")), qPrintable(shown));
+        QVERIFY(shown.contains(QStringLiteral("text")));
     }
 
     void translatorTabTakesTheSelection()

@@ -9,7 +9,7 @@
 #include "editor/htmledit.h"
 #include "editor/keyboard_state.h"
 #include "editor/line_gutter.h"
-#include "inspector/inspector_state.h"
+#include "inspector/tag_hand_off.h"
 #include "markup/insert_tag_program.h"
 #include "markup/insertion_commands.h"
 #include "settings/userconfig.h"

@@ -5,7 +5,7 @@
 #include "editor/htmledit.h"
 #include "editor/undo_history.h"
 #include "editor/workarea.h"
-#include "inspector/inspector_state.h"
+#include "inspector/tag_hand_off.h"
 
 #include <QScopedValueRollback>
 #include <QTabWidget>

@@ -4,7 +4,7 @@
 #include "documents/document_commands.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
-#include "inspector/inspector_state.h"
+#include "inspector/tag_hand_off.h"
 #include "markup/insert_tag.h"
 #include "settings/userconfig.h"
 

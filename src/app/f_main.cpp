@@ -5,6 +5,7 @@
 #include "app/program_dir.h"
 #include "documents/document_commands.h"
 #include "documents/project_commands.h"
+#include "settings/settings_command.h"
 #include "documents/working_copy.h"
 #include "editor/find_replace.h"
 #include "editor/htmledit.h"
@@ -333,7 +334,8 @@ void TForm1::BuildMenus()
     // "Nastavení": the settings dialog, the converter and the browsers list
     // arrive with their windows.
     QMenu *settings = top("Nastaven1", QStringLiteral("&Nastavení"));
-    Uivatelsk1 = item(settings, "Uivatelsk1", QStringLiteral("Uživatelská..."), false);
+    Uivatelsk1 = item(settings, "Uivatelsk1", QStringLiteral("Uživatelská..."));
+    connect(Uivatelsk1, &QAction::triggered, this, [] { Uivatelsk1Click(); });
     KonvertorSoubor2 = item(settings, "KonvertorSoubor2", QStringLiteral("Konvertor Souborů..."),
                             false);
     ExternProhliee2 = item(settings, "ExternProhliee2", QStringLiteral("Externí Prohližeče..."),

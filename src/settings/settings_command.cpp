@@ -1,0 +1,34 @@
+#include "settings/settings_command.h"
+
+#include "app/application.h"
+#include "documents/document_commands.h"
+#include "errorreport/io_error.h"
+#include "settings/config_values.h"
+#include "settings/load_config.h"
+#include "settings/userconfig.h"
+
+void Uivatelsk1Click()
+{
+    if (!Form13)
+        return;
+    try {
+        LoadConfig(); // the dialog always opens on the saved values
+    } catch (const EInOutError &e) {
+        ReportIoError(QStringLiteral("Nastavení se nepodařilo načíst."), e);
+    }
+    const TConfigValues before = Form13->Values();
+    const QStringList vocabulary = Form13->VocabularyLines();
+    if (Form13->exec() != QDialog::Accepted) {
+        // Every part of the program reads the controls when it needs a
+        // setting: a cancelled edit must not linger in them.
+        Form13->SetValues(before);
+        Form13->SetVocabularyLines(vocabulary);
+        return;
+    }
+    try {
+        SaveConfig();
+        LoadConfig();
+    } catch (const EInOutError &e) {
+        ReportIoError(QStringLiteral("Nastavení se nepodařilo uložit."), e);
+    }
+}

@@ -6,6 +6,7 @@
 #include "documents/document_commands.h"
 #include "documents/project_commands.h"
 #include "settings/settings_command.h"
+#include "preview/refreshable_preview.h"
 #include "documents/working_copy.h"
 #include "editor/find_replace.h"
 #include "editor/htmledit.h"
@@ -242,8 +243,9 @@ void TForm1::BuildMenus()
     connect(PracovnPlocha1, &QAction::triggered, this, [] { BringUp(Form2); });
     PraconPanel1 = item(zobrazit, "PraconPanel1", QStringLiteral("Pracovní Panel"));
     connect(PraconPanel1, &QAction::triggered, this, [] { BringUp(Form3); });
-    ObnovovanNvrh1 = item(zobrazit, "ObnovovanNvrh1", QStringLiteral("Obnovovaný Návrh"),
-                          false); // refreshable preview
+    ObnovovanNvrh1 = item(zobrazit, "ObnovovanNvrh1", QStringLiteral("Obnovovaný Návrh"));
+    ObnovovanNvrh1->setCheckable(true);
+    connect(ObnovovanNvrh1, &QAction::triggered, this, [] { ObnovovanNvrh1Click(); });
 
     // "Formát"
     QMenu *format = top("Formt1", QStringLiteral("&Formát"));

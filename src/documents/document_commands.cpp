@@ -11,6 +11,7 @@
 #include "documents/working_copy.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
+#include "preview/refreshable_preview.h"
 #include "errorreport/io_error.h"
 #include "settings/load_config.h"
 #include "settings/userconfig.h"
@@ -228,6 +229,7 @@ void OpenDocument(const QString &path, TOpenOptions options)
     s.CaretPos = Editor()->SelStart();
     s.Bookmarks.fill(-1);
     Form2->SetPanelText(1, restore ? QStringLiteral("Změněn") : QString());
+    PreviewFollowActiveDocument();
     MarkProjectModified(QStringLiteral(" "));
     Form2->ResetHistory();
 
@@ -265,6 +267,7 @@ void SelectDocument(int row)
 
     Form2->setWindowTitle(QStringLiteral("Pracovní plocha - ") + ExtractFileName(DocumentPath(Docs.OpenFiles[k])));
     Docs.ActiveDoc = k;
+    PreviewFollowActiveDocument();
     {
         QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
         Editor()->ClearLines();

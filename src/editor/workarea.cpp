@@ -15,6 +15,7 @@
 #include "settings/userconfig.h"
 #include "app/dialogs.h"
 #include "errorreport/io_error.h"
+#include "preview/refreshable_preview.h"
 #include "preview/web_browser.h"
 
 #include <QApplication>
@@ -387,6 +388,8 @@ void TForm2::HTMLEditor1Change()
             }
         }
         if (Docs.HasDocuments()) {
+            if (Form8 && Form8->isVisible())
+                Form8->ScheduleRefresh();
             Docs.Active().Modified = true;
             Docs.Active().CaretPos = HTMLEditor1->SelStart();
         }

@@ -1,0 +1,97 @@
+// The refreshable preview window on the real windows.
+#include "app/application.h"
+#include "app/f_main.h"
+#include "documents/document_commands.h"
+#include "documents/working_copy.h"
+#include "editor/htmledit.h"
+#include "editor/workarea.h"
+#include "preview/refreshable_preview.h"
+#include "preview/web_browser.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+class TestRefreshablePreview : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TWindowFixture> fx;
+
+private slots:
+    void init() { fx = std::make_unique<TWindowFixture>(); }
+    void cleanup() { fx.reset(); }
+
+    void togglingPlacesItUnderTheWorkspace()
+    {
+        const QString doc = fx->writeDoc(QStringLiteral("a.htm"), "<P>a</P>\r\n");
+        OpenDocument(doc);
+        const int fullHeight = Form2->height();
+        Form1->ObnovovanNvrh1->trigger();
+        QVERIFY(Form8->isVisible());
+        QVERIFY(Form1->ObnovovanNvrh1->isChecked());
+        QCOMPARE(Form2->height(), 380);
+        QCOMPARE(Form8->frameGeometry().left(), Form2->frameGeometry().left());
+        QCOMPARE(Form8->frameGeometry().width(), Form2->frameGeometry().width());
+        QCOMPARE(Form8->frameGeometry().top(), Form2->frameGeometry().bottom() + 1);
+        QCOMPARE(Form8->WebBrowser1->LocalPath(), WorkingCopyName(doc));
+        Form1->ObnovovanNvrh1->trigger();
+        QVERIFY(!Form8->isVisible());
+        QVERIFY(!Form1->ObnovovanNvrh1->isChecked());
+        QCOMPARE(Form2->height(), fullHeight);
+
+        // The close box does the same.
+        Form1->ObnovovanNvrh1->trigger();
+        Form8->close();
+        QVERIFY(!Form1->ObnovovanNvrh1->isChecked());
+        QCOMPARE(Form2->height(), fullHeight);
+    }
+
+    void anEditIsSeenRendered()
+    {
+        const QString doc = fx->writeDoc(QStringLiteral("a.htm"), "<P>first</P>\r\n");
+        OpenDocument(doc);
+        Form1->ObnovovanNvrh1->trigger();
+        QWebEngineView *view = Form8->WebBrowser1->View();
+        QVERIFY(view);
+        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+        QVERIFY(loaded.wait(60000));
+        loaded.clear();
+        QTest::keyClicks(Form2->HTMLEditor1, QStringLiteral("Novy text "));
+        QTRY_VERIFY_WITH_TIMEOUT(ReadBytes(WorkingCopyName(doc)).startsWith("Novy text"), 5000);
+        QVERIFY(loaded.wait(60000));
+        QString shown;
+        bool done = false;
+        view->page()->toPlainText([&](const QString &t) {
+            shown = t;
+            done = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 20000);
+        QVERIFY2(shown.contains(QStringLiteral("Novy text")), qPrintable(shown));
+        // The document itself is untouched until it is saved.
+        QCOMPARE(ReadBytes(doc), QByteArray("<P>first</P>\r\n"));
+    }
+
+    void followsTheActiveDocument()
+    {
+        const QString a = fx->writeDoc(QStringLiteral("a.htm"), "a\r\n");
+        const QString b = fx->writeDoc(QStringLiteral("b.htm"), "b\r\n");
+        OpenDocument(a);
+        Form1->ObnovovanNvrh1->trigger();
+        OpenDocument(b);
+        QCOMPARE(Form8->WebBrowser1->LocalPath(), WorkingCopyName(b));
+    }
+
+    void withoutADocumentNothingIsShown()
+    {
+        Form1->ObnovovanNvrh1->trigger();
+        QVERIFY(Form8->isVisible());
+        QVERIFY(Form8->WebBrowser1->LocalPath().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestRefreshablePreview)
+#include "tst_refreshable_preview.moc"

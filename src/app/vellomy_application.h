@@ -8,5 +8,6 @@ class TVellomyApplication : public QApplication
 {
 public:
     TVellomyApplication(int &argc, char **argv);
+    ~TVellomyApplication() override;
     bool notify(QObject *receiver, QEvent *event) override;
 };

@@ -1,6 +1,7 @@
 // The one exception type for file input and output failures.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <exception>
 
@@ -16,9 +17,12 @@ public:
     // "<system message>: <path>" for logs and the error report.
     QString text() const;
     const char *what() const noexcept override { return m_what.constData(); }
+    // The call stack where the error was raised, for the error report.
+    const QList<void *> &stackAddresses() const { return m_stack; }
 
 private:
     QString m_path;
     QString m_message;
     QByteArray m_what;
+    QList<void *> m_stack;
 };

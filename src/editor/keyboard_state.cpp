@@ -1,6 +1,7 @@
 #include "editor/keyboard_state.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QInputMethod>
 #include <QLocale>
 
@@ -16,7 +17,12 @@ std::optional<bool> Indicator(const char *name)
     Display *display = x11 ? x11->display() : nullptr;
     if (!display)
         return std::nullopt;
-    const Atom atom = XInternAtom(display, name, True);
+    // Atoms live as long as the X server: look each up once, not every tick.
+    static QHash<QByteArray, Atom> atoms;
+    auto it = atoms.find(name);
+    if (it == atoms.end())
+        it = atoms.insert(name, XInternAtom(display, name, True));
+    const Atom atom = it.value();
     if (atom == None)
         return std::nullopt;
     Bool on = False;

@@ -115,6 +115,9 @@ void CreateWindows()
 
 void StartSession(const QStringList &arguments)
 {
+    // The first run (no settings written yet) fills an empty browser list
+    // with the browsers this machine has.
+    FillBrowserListOnFirstStart(!QFileInfo::exists(ConfigPath()));
     try {
         LoadConfig();
     } catch (const EInOutError &e) {

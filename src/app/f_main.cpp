@@ -7,6 +7,7 @@
 #include "documents/project_commands.h"
 #include "settings/settings_command.h"
 #include "preview/refreshable_preview.h"
+#include "preview/externalbrowsers.h"
 #include "documents/working_copy.h"
 #include "editor/find_replace.h"
 #include "editor/htmledit.h"
@@ -282,8 +283,8 @@ void TForm1::BuildMenus()
     EditovatImageMapu1 = item(html, "EditovatImageMapu1", QStringLiteral("Editovat Image Mapu"),
                               false);
     QMenu *colour = submenu(html, "VloitBarvu1", QStringLiteral("Vložit Barvu"));
-    ZobrazitNhled1 = item(html, "ZobrazitNhled1", QStringLiteral("Zobrazit Náhled"),
-                          false); // external browsers
+    ZobrazitNhled1 = item(html, "ZobrazitNhled1", QStringLiteral("Zobrazit Náhled"));
+    connect(ZobrazitNhled1, &QAction::triggered, this, [] { ExternalPreview(); });
     QMenu *insert = submenu(html, "Vloit1", QStringLiteral("Vložit"));
     QMenu *bookmarks = submenu(html, "Zloky1", QStringLiteral("Záložky"));
 
@@ -340,8 +341,8 @@ void TForm1::BuildMenus()
     connect(Uivatelsk1, &QAction::triggered, this, [] { Uivatelsk1Click(); });
     KonvertorSoubor2 = item(settings, "KonvertorSoubor2", QStringLiteral("Konvertor Souborů..."),
                             false);
-    ExternProhliee2 = item(settings, "ExternProhliee2", QStringLiteral("Externí Prohližeče..."),
-                           false);
+    ExternProhliee2 = item(settings, "ExternProhliee2", QStringLiteral("Externí Prohližeče..."));
+    connect(ExternProhliee2, &QAction::triggered, this, [] { Form7->exec(); });
 
     // "Nápověda"
     QMenu *help = top("Npovda1", QStringLiteral("Nápo&věda"));

@@ -21,6 +21,7 @@
 #include "preview/externalbrowsers.h"
 #include "preview/refreshable_preview.h"
 #include "settings/load_config.h"
+#include "settings/shortcuts.h"
 #include "settings/userconfig.h"
 #include "templates/newfiledialog.h"
 #include "templates/savetemplate.h"
@@ -100,6 +101,7 @@ void CreateWindows()
     Create(FNewMap, "TFNewMap", 13);
     Create(FMapcreate, "TFMapcreate", 14);
     Create(Form13, "TForm13", 15);
+    ApplyShortcuts();
 
     // The workspace exists only now: the main window's undo command follows
     // its history from here on.

@@ -158,7 +158,7 @@ private slots:
         QWebEngineView *view = Form2->WebBrowser1->View();
         QVERIFY(view);
         QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-        QVERIFY(loaded.wait(60000));
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 60000);
         QString shown;
         bool done = false;
         view->page()->toPlainText([&](const QString &text) {

@@ -228,7 +228,7 @@ void OpenDocument(const QString &path, TOpenOptions options)
     s.Modified = restore;
     s.CaretPos = Editor()->SelStart();
     s.Bookmarks.fill(-1);
-    Form2->SetPanelText(1, restore ? QStringLiteral("Změněn") : QString());
+    Form2->ShowModifiedMark();
     PreviewFollowActiveDocument();
     MarkProjectModified(QStringLiteral(" "));
     Form2->ResetHistory();
@@ -276,7 +276,7 @@ void SelectDocument(int row)
         Editor()->SetSelStart(Docs.DocStates[k].CaretPos);
         Editor()->ScrollCaret();
     }
-    Form2->SetPanelText(1, Docs.DocStates[k].Modified ? QStringLiteral("Změněn") : QString());
+    Form2->ShowModifiedMark();
     Form2->ResetHistory();
     AfterSwitch();
 }
@@ -378,8 +378,7 @@ void SaveAllCommand()
             Docs.DocStates[i].Modified = false;
     }
     Form2->ResetHistory();
-    Form2->SetPanelText(1, Docs.HasDocuments() && Docs.Active().Modified ? QStringLiteral("Změněn")
-                                                                          : QString());
+    Form2->ShowModifiedMark();
 }
 
 void CloseDocument()
@@ -444,8 +443,7 @@ void CloseDocument()
     MarkProjectModified(QString());
     Form2->ResetHistory();
     // The marker follows the document now shown.
-    Form2->SetPanelText(1, Docs.HasDocuments() && Docs.Active().Modified ? QStringLiteral("Změněn")
-                                                                          : QString());
+    Form2->ShowModifiedMark();
     Form2->ShowLength();
 }
 
@@ -455,29 +453,8 @@ void CloseAllDocuments()
         return;
     if (!StoreActiveWorkingCopy())
         return;
-    for (int i = 1; i <= Docs.OpenDocCount; ++i) {
-        if (!Docs.DocStates[i].Modified)
-            continue;
-        const TAnswer a = Dialogs().Confirm(
-            QStringLiteral("Soubor ") + DocumentPath(Docs.OpenFiles[i]) + QStringLiteral(" se zmenil.Uložit?"), TButtons::YesNoCancel);
-        if (a == TAnswer::Cancel)
-            return;
-        if (a == TAnswer::Yes) {
-            if (!CopyBack(i))
-                return;
-            Docs.DocStates[i].Modified = false;
-        }
-    }
-
-    if (CurrentProject.IsOpen && CurrentProject.Modified) {
-        const TAnswer a = Dialogs().Confirm(QStringLiteral("Projekt ") + CurrentProject.Path
-                                                + QStringLiteral(" se zmenil.Uložit?"),
-                                            TButtons::YesNoCancel);
-        if (a == TAnswer::Cancel)
-            return;
-        if (a == TAnswer::Yes && !SaveProject(false, CurrentProject.Path))
-            return;
-    }
+    if (!OfferToSaveModified())
+        return;
     for (int i = 1; i <= Docs.OpenDocCount; ++i) {
         try {
             DeleteWorkingCopy(Docs.OpenFiles[i]);
@@ -486,6 +463,34 @@ void CloseAllDocuments()
         }
     }
     ResetToInactive();
+}
+
+bool OfferToSaveModified()
+{
+    for (int i = 1; i <= Docs.OpenDocCount; ++i) {
+        if (!Docs.DocStates[i].Modified)
+            continue;
+        const TAnswer a = Dialogs().Confirm(
+            QStringLiteral("Soubor ") + DocumentPath(Docs.OpenFiles[i]) + QStringLiteral(" se zmenil.Uložit?"),
+            TButtons::YesNoCancel);
+        if (a == TAnswer::Cancel)
+            return false;
+        if (a == TAnswer::Yes) {
+            if (!CopyBack(i))
+                return false;
+            Docs.DocStates[i].Modified = false;
+        }
+    }
+    if (CurrentProject.IsOpen && CurrentProject.Modified) {
+        const TAnswer a = Dialogs().Confirm(QStringLiteral("Projekt ") + CurrentProject.Path
+                                                + QStringLiteral(" se zmenil.Uložit?"),
+                                            TButtons::YesNoCancel);
+        if (a == TAnswer::Cancel)
+            return false;
+        if (a == TAnswer::Yes && !SaveProject(false, CurrentProject.Path))
+            return false;
+    }
+    return true;
 }
 
 void ResetToInactive()

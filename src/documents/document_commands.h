@@ -25,6 +25,10 @@ struct TOpenOptions {
 // Opens path as a document, or switches to it when it is already open.
 void OpenDocument(const QString &path, TOpenOptions options = {});
 
+// The questions before the open documents and the project are given up
+// (close all, opening a project): Yes saves, No goes on, Cancel stops (false).
+bool OfferToSaveModified();
+
 // The state with no document open, as close all leaves it: no questions
 // asked, working copies left to the caller.
 void ResetToInactive();

@@ -62,41 +62,6 @@ void ShowProjectCaption()
     Form1->setWindowTitle(QStringLiteral("Vellomy - ") + CurrentProject.Name);
 }
 
-// The prompts for unsaved documents and the project; false on Cancel.
-bool OfferToSaveEverything()
-{
-    for (int i = 1; i <= Docs.OpenDocCount; ++i) {
-        if (!Docs.DocStates[i].Modified)
-            continue;
-        const TAnswer a = Dialogs().Confirm(QStringLiteral("Soubor ") + DocumentPath(Docs.OpenFiles[i])
-                                                + QStringLiteral(" se zmenil.Uložit?"),
-                                            TButtons::YesNoCancel);
-        if (a == TAnswer::Cancel)
-            return false;
-        if (a == TAnswer::Yes) {
-            try {
-                CopyFileContents(Docs.OpenFiles[i], DocumentPath(Docs.OpenFiles[i]));
-                Docs.DocStates[i].Modified = false;
-            } catch (const EInOutError &e) {
-                ReportIoError(QStringLiteral("Soubor ") + DocumentPath(Docs.OpenFiles[i])
-                                  + QStringLiteral(" se nepodařilo uložit."),
-                              e);
-                return false;
-            }
-        }
-    }
-    if (CurrentProject.IsOpen && CurrentProject.Modified) {
-        const TAnswer a = Dialogs().Confirm(QStringLiteral("Projekt ") + CurrentProject.Path
-                                                + QStringLiteral(" se zmenil.Uložit?"),
-                                            TButtons::YesNoCancel);
-        if (a == TAnswer::Cancel)
-            return false;
-        if (a == TAnswer::Yes && !SaveProject(false, CurrentProject.Path))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 void MarkProjectModified(const QString &separator)
@@ -178,7 +143,7 @@ bool OpenProject(const QString &path)
     }
     if (!StoreActiveWorkingCopy())
         return false;
-    if (!OfferToSaveEverything())
+    if (!OfferToSaveModified())
         return false;
 
     // Close what is open without further questions, then open the project's

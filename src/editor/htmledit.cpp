@@ -1,5 +1,7 @@
 #include "editor/htmledit.h"
 
+#include "editor/undo_history.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QList>
@@ -66,6 +68,19 @@ void THTMLEdit::SetText(const QString &text)
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(u'\r', u'\n');
     setPlainText(t);
+}
+
+void THTMLEdit::ReplaceText(const QString &text)
+{
+    const TTextChange change = DiffTexts(Text(), text);
+    if (change.length == 0 && change.replacement.isEmpty())
+        return;
+    QTextCursor c = textCursor();
+    c.setPosition(OffsetToPosition(change.start));
+    c.setPosition(OffsetToPosition(change.start + change.length), QTextCursor::KeepAnchor);
+    QString replacement = change.replacement;
+    replacement.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    c.insertText(replacement);
 }
 
 QStringList THTMLEdit::Lines() const

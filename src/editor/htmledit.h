@@ -33,6 +33,10 @@ public:
     QString Text() const;
     void SetText(const QString &text);
 
+    // The whole text replaced by text, editing only the part that differs,
+    // so the view keeps its place and a long page is not rebuilt.
+    void ReplaceText(const QString &text);
+
     // The line list.
     QStringList Lines() const;
     int LineCount() const;

@@ -394,8 +394,13 @@ void TForm2::HTMLEditor1Change()
             Docs.Active().CaretPos = HTMLEditor1->SelStart();
         }
     }
-    SetPanelText(1, Docs.HasDocuments() && Docs.Active().Modified ? QStringLiteral("Změněn") : QString());
+    ShowModifiedMark();
     ShowLength();
+}
+
+void TForm2::ShowModifiedMark()
+{
+    SetPanelText(1, Docs.HasDocuments() && Docs.Active().Modified ? QStringLiteral("Změněn") : QString());
 }
 
 void TForm2::HTMLEditor1SelectionChange()
@@ -580,15 +585,7 @@ void TForm2::UndoStep()
         return;
     QScopedValueRollback guard(SourceSyncGuard, true);
     UndoIdleMs = 0;
-    // Only the part that differs is replaced, so the view keeps its place
-    // and a long document is not rebuilt.
-    const TTextChange change = DiffTexts(HTMLEditor1->Text(), state->Text);
-    QTextCursor c = HTMLEditor1->textCursor();
-    c.setPosition(HTMLEditor1->OffsetToPosition(change.start));
-    c.setPosition(HTMLEditor1->OffsetToPosition(change.start + change.length), QTextCursor::KeepAnchor);
-    QString replacement = change.replacement;
-    replacement.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    c.insertText(replacement);
+    HTMLEditor1->ReplaceText(state->Text);
     HTMLEditor1->SetModified(false);
     HTMLEditor1->SetSelStart(state->Caret);
     HTMLEditor1->ScrollCaret();

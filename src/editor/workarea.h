@@ -109,6 +109,8 @@ public:
 
     // Panel 2: "Délka: " + text length.
     void ShowLength();
+    // Panel 1: "Změněn" while the active document is modified.
+    void ShowModifiedMark();
 
 signals:
     // A step back became possible or impossible.

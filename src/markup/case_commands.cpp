@@ -3,30 +3,11 @@
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "editor/htmledit.h"
-#include "editor/undo_history.h"
 #include "editor/workarea.h"
 #include "inspector/tag_hand_off.h"
 
 #include <QScopedValueRollback>
 #include <QTabWidget>
-
-namespace {
-
-// Replaces only the part that differs, so one edit of a long page stays cheap.
-void ReplaceWhole(THTMLEdit *editor, const QString &text)
-{
-    const TTextChange change = DiffTexts(editor->Text(), text);
-    if (change.length == 0 && change.replacement.isEmpty())
-        return;
-    QTextCursor c = editor->textCursor();
-    c.setPosition(editor->OffsetToPosition(change.start));
-    c.setPosition(editor->OffsetToPosition(change.start + change.length), QTextCursor::KeepAnchor);
-    QString r = change.replacement;
-    r.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    c.insertText(r);
-}
-
-} // namespace
 
 void ConvertTagCase(bool upper)
 {
@@ -45,7 +26,7 @@ void ConvertTagCase(bool upper)
             e->SetSelLength(int(converted.size()));
         } else {
             const int caret = e->SelStart();
-            ReplaceWhole(e, CaseConversion::ConvertTags(e->Text(), upper));
+            e->ReplaceText(CaseConversion::ConvertTags(e->Text(), upper));
             e->SetSelStart(caret);
         }
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Set while the program itself edits a source editor: no inspector refresh
 // and no code assistant for that change.
@@ -9,3 +10,6 @@ inline bool SourceSyncGuard = false;
 // The tag the inspector last showed, per editor; emptied to have it read afresh.
 inline QString LastTag1;
 inline QString LastTag2;
+// The attribute names of the rows the inspector shows now, in row order;
+// empty while it shows nothing. The code assistant offers only these.
+inline QStringList InspectedAttributeNames;

@@ -546,6 +546,13 @@ bool TForm2::PanelLowered(int index) const
 void TForm2::Timer1Timer()
 {
     FocusReturnTicks = std::max(0, FocusReturnTicks - 1);
+    // Typing right after a click into the refreshable preview goes on in the
+    // editor: the focus is handed back directly, the pointer stays put.
+    if (!HTMLEditor1->hasFocus() && FocusReturnTicks > 0 && Form8
+        && QApplication::activeWindow() == Form8) {
+        activateWindow();
+        HTMLEditor1->setFocus(Qt::OtherFocusReason);
+    }
     SetBevel(Panel(3), HTMLEditor1->Overwrite());
     SetBevel(Panel(4), KeyboardState::CapsLock().value_or(false));
     SetBevel(Panel(5), KeyboardState::NumLock().value_or(false));

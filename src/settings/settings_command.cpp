@@ -5,6 +5,7 @@
 #include "errorreport/io_error.h"
 #include "settings/config_values.h"
 #include "settings/load_config.h"
+#include "settings/shortcuts.h"
 #include "settings/userconfig.h"
 
 void Uivatelsk1Click()
@@ -18,11 +19,13 @@ void Uivatelsk1Click()
     }
     const TConfigValues before = Form13->Values();
     const QStringList vocabulary = Form13->VocabularyLines();
+    FillShortcutList();
     if (Form13->exec() != QDialog::Accepted) {
         // Every part of the program reads the controls when it needs a
         // setting: a cancelled edit must not linger in them.
         Form13->SetValues(before);
         Form13->SetVocabularyLines(vocabulary);
+        ApplyShortcuts(); // the menus get the file's shortcuts back
         return;
     }
     try {
@@ -31,4 +34,10 @@ void Uivatelsk1Click()
     } catch (const EInOutError &e) {
         ReportIoError(QStringLiteral("Nastavení se nepodařilo uložit."), e);
     }
+    try {
+        SaveShortcuts();
+    } catch (const EInOutError &e) {
+        ReportIoError(QStringLiteral("Klávesové zkratky se nepodařilo uložit."), e);
+    }
+    ApplyShortcuts();
 }

@@ -6,10 +6,16 @@
 #include "app/program_dir.h"
 #include "conversion/text_file.h"
 #include "errorreport/io_error.h"
+#include "settings/hotkey.h"
+#include "settings/userconfig.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QHash>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTableWidget>
 
 namespace Shortcuts {
 
@@ -141,6 +147,38 @@ void Write(const QString &path, const QStringList &lines)
 
 } // namespace Shortcuts
 
+void SetCommandShortcut(const QString &command, const QKeySequence &sequence)
+{
+    if (!Form1)
+        return;
+    auto *action = Form1->findChild<QAction *>(command);
+    if (!action)
+        return;
+    // The commands are reached from every window of the program, not only
+    // from the main strip.
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    if (action->isVisible()) {
+        action->setShortcut(sequence);
+        return;
+    }
+    const QString name = QStringLiteral("shortcut_") + command;
+    auto *shortcut = Form1->findChild<QShortcut *>(name);
+    if (!shortcut) {
+        shortcut = new QShortcut(Form1);
+        shortcut->setObjectName(name);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
+    }
+    shortcut->setKey(sequence);
+    action->setShortcut(sequence); // shown nowhere, but read back by the list
+}
+
+QKeySequence CommandShortcut(const QString &command)
+{
+    auto *action = Form1 ? Form1->findChild<QAction *>(command) : nullptr;
+    return action ? action->shortcut() : QKeySequence();
+}
+
 void ApplyShortcuts()
 {
     if (!Form1)
@@ -150,13 +188,50 @@ void ApplyShortcuts()
     if (!Shortcuts::Read(Shortcuts::FilePath(), &lines, &error))
         Dialogs().Information(error);
     const auto &functions = Shortcuts::Functions();
+    for (int k = 0; k < functions.size(); ++k)
+        SetCommandShortcut(functions[k].command, Shortcuts::Parse(lines.value(k)));
+}
+
+void FillShortcutList()
+{
+    if (!Form13 || !Form1)
+        return;
+    const auto &functions = Shortcuts::Functions();
+    QTableWidget *grid = Form13->StringGrid1;
+    QSignalBlocker blocker(grid);
+    grid->setRowCount(functions.size());
     for (int k = 0; k < functions.size(); ++k) {
-        auto *action = Form1->findChild<QAction *>(functions[k].command);
-        if (!action)
-            continue;
-        action->setShortcut(Shortcuts::Parse(lines.value(k)));
-        // The commands are reached from every window of the program, not
-        // only from the main strip.
-        action->setShortcutContext(Qt::ApplicationShortcut);
+        auto *label = new QTableWidgetItem(functions[k].label);
+        auto *keys = new QTableWidgetItem(Shortcuts::Format(CommandShortcut(functions[k].command)));
+        grid->setItem(k, 0, label);
+        grid->setItem(k, 1, keys);
     }
+    // Combinations pressed while recording must not run the commands they
+    // belong to: the items right under the main menus give theirs up.
+    if (QMenuBar *bar = Form1->menuBar()) {
+        for (QAction *top : bar->actions()) {
+            QMenu *menu = top->menu();
+            if (!menu)
+                continue;
+            for (QAction *item : menu->actions()) {
+                if (item->menu() || item->isSeparator() || item->objectName().isEmpty())
+                    continue;
+                SetCommandShortcut(item->objectName(), QKeySequence());
+            }
+        }
+    }
+    Form13->HotKey1->SetHotKey(QKeySequence());
+}
+
+void SaveShortcuts()
+{
+    if (!Form13)
+        return;
+    QStringList lines;
+    QTableWidget *grid = Form13->StringGrid1;
+    for (int k = 0; k < Shortcuts::Functions().size(); ++k) {
+        const QTableWidgetItem *item = grid->item(k, 1);
+        lines << (item ? item->text() : QString());
+    }
+    Shortcuts::Write(Shortcuts::FilePath(), lines);
 }

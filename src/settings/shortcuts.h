@@ -34,3 +34,13 @@ void Write(const QString &path, const QStringList &lines); // throws EInOutError
 
 // Reads the file and gives each function's command its shortcut.
 void ApplyShortcuts();
+
+// The settings dialog's shortcuts list filled from the commands' shortcuts,
+// and the direct items of the main menus without theirs while it is open.
+void FillShortcutList();
+// The list's 61 shortcut texts into zkratky.dat (throws EInOutError).
+void SaveShortcuts();
+// A command's shortcut; commands without a menu entry of their own get a
+// shortcut object of the main window, as hidden menu items take no keys.
+void SetCommandShortcut(const QString &command, const QKeySequence &sequence);
+QKeySequence CommandShortcut(const QString &command);

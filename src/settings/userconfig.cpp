@@ -1,6 +1,7 @@
 #include "settings/userconfig.h"
 
 #include "app/dialogs.h"
+#include "settings/hotkey.h"
 #include "settings/load_config.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -131,6 +131,8 @@ TForm13::TForm13(QWidget *parent) : QDialog(parent)
     BuildCodeFillerTab();
     BuildFilesTab();
     BuildEditorTab();
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+            [this](int index) { PageControl1Change(index); });
 
     Button1 = Named(new QPushButton(u"OK"_s), u"Button1"_s, u"OK"_s);
     Button2 = Named(new QPushButton(u"Storno"_s), u"Button2"_s, u"Storno"_s);
@@ -226,7 +228,7 @@ void TForm13::BuildShortcutsTab()
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setMinimumWidth(180);
     Panel1->setMinimumHeight(Panel1->fontMetrics().height() + 8);
-    HotKey1 = Named(new QKeySequenceEdit, u"HotKey1"_s, u"Zkratka:"_s);
+    HotKey1 = Named(new THotKey, u"HotKey1"_s, u"Zkratka:"_s);
     Button3 = Named(new QPushButton(u"Použít"_s), u"Button3"_s, u"Použít"_s);
     Button4 = Named(new QPushButton(u"Vynulovat"_s), u"Button4"_s, u"Vynulovat"_s);
 
@@ -243,6 +245,13 @@ void TForm13::BuildShortcutsTab()
     page->addWidget(StringGrid1, 1);
     page->addLayout(side);
     PageControl1->addTab(TabSheet2, u"Klávesové Zkratky"_s);
+
+    connect(StringGrid1, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { StringGrid1SelectCell(row, column); });
+    connect(StringGrid1, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { StringGrid1SelectCell(row, column); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
 }
 
 void TForm13::BuildCodeFillerTab()

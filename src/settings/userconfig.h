@@ -12,7 +12,6 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QKeySequenceEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,6 +20,7 @@ class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 class QToolButton;
+class THotKey;
 
 class TForm13 : public QDialog
 {
@@ -53,7 +53,7 @@ public:
     QWidget *TabSheet2 = nullptr;
     QTableWidget *StringGrid1 = nullptr;
     QLabel *Panel1 = nullptr;
-    QKeySequenceEdit *HotKey1 = nullptr;
+    THotKey *HotKey1 = nullptr;
     QPushButton *Button3 = nullptr; // "Použít"
     QPushButton *Button4 = nullptr; // "Vynulovat"
 
@@ -116,6 +116,11 @@ public:
     void Button5Click();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // The shortcuts tab (its list is filled by FillShortcutList).
+    void StringGrid1SelectCell(int row, int column);
+    void Button3Click();
+    void Button4Click();
+    void PageControl1Change(int index);
 
 protected:
     void showEvent(QShowEvent *event) override;

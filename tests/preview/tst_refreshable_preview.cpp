@@ -10,6 +10,8 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -91,6 +93,31 @@ private slots:
         Form1->ObnovovanNvrh1->trigger();
         QVERIFY(Form8->isVisible());
         QVERIFY(Form8->WebBrowser1->LocalPath().isEmpty());
+    }
+
+    void typingRightAfterAClickInThePreviewGoesBackToTheEditor_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("editorFocused");
+        QTest::newRow("just edited") << 10 << true;
+        QTest::newRow("long after the edit") << 0 << false;
+    }
+    void typingRightAfterAClickInThePreviewGoesBackToTheEditor()
+    {
+        QFETCH(int, ticks);
+        QFETCH(bool, editorFocused);
+        OpenDocument(fx->writeDoc(QStringLiteral("a.htm"), "a\r\n"));
+        Form1->ObnovovanNvrh1->trigger();
+        Form8->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(Form8));
+        const QPoint pointer = QCursor::pos();
+        FocusReturnTicks = ticks;
+        Form2->Timer1Timer();
+        if (editorFocused)
+            QTRY_VERIFY(Form2->HTMLEditor1->hasFocus());
+        else
+            QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(Form8));
+        QCOMPARE(QCursor::pos(), pointer);
     }
 };
 

@@ -1,9 +1,9 @@
 #include "conversion/text_file.h"
 
+#include "documents/durable_file.h"
 #include "errorreport/io_error.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace TextFile {
 
@@ -23,17 +23,7 @@ TTextFileContent Read(const QString &path, std::optional<Codec::TextEncoding> en
 
 void Write(const QString &path, const QStringList &lines, Codec::TextEncoding encoding)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        throw EInOutError(path, f.errorString());
-    const QByteArray bytes = Codec::Encode(Codec::JoinLinesCrLf(lines), encoding);
-    if (f.write(bytes) != bytes.size()) {
-        const QString msg = f.errorString();
-        f.cancelWriting();
-        throw EInOutError(path, msg);
-    }
-    if (!f.commit())
-        throw EInOutError(path, f.errorString());
+    DurableFile::Write(path, Codec::Encode(Codec::JoinLinesCrLf(lines), encoding));
 }
 
 Codec::TextEncoding OwnFileEncoding(const QStringList &lines)

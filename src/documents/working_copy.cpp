@@ -1,9 +1,9 @@
 #include "documents/working_copy.h"
 
+#include "documents/durable_file.h"
 #include "errorreport/io_error.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -39,29 +39,9 @@ QString DocumentPath(const QString &workingCopy)
 
 void CopyFileContents(const QString &src, const QString &dst)
 {
-    QFile in(src);
-    if (!in.open(QIODevice::ReadOnly))
-        throw EInOutError(src, in.errorString());
-    QSaveFile out(dst);
-    if (!out.open(QIODevice::WriteOnly))
-        throw EInOutError(dst, out.errorString());
-    char buffer[2048];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0) {
-            out.cancelWriting();
-            throw EInOutError(src, in.errorString());
-        }
-        if (got == 0)
-            break;
-        if (out.write(buffer, got) != got) {
-            const QString msg = out.errorString();
-            out.cancelWriting();
-            throw EInOutError(dst, msg);
-        }
-    }
-    if (!out.commit())
-        throw EInOutError(dst, out.errorString());
+    // Documents are at most 64 MB: read whole, then replace the target in
+    // one durable step.
+    DurableFile::Write(dst, DurableFile::Read(src));
 }
 
 void DeleteWorkingCopy(const QString &path)

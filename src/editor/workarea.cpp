@@ -367,6 +367,7 @@ void TForm2::HTMLEditor1Change()
 {
     UndoIdleMs = 0;
     if (!Docs.DocStates[0].Loading) {
+        WorkingCopyStale = true;
         if (HTMLEditor1->CaretPos().y() == HTMLEditor1->LastCaretLine())
             TabPressed = false; // the code assistant's update joins here
         LastTextLength = HTMLEditor1->TextLength();
@@ -582,6 +583,30 @@ void TForm2::Timer2Timer()
         TakeSnapshot();
         HTMLEditor1->SetModified(false);
         UndoIdleMs = 0;
+    }
+    // The working copy follows at each pause, and every 450 ms while the
+    // typing goes on without one.
+    if (WorkingCopyStale) {
+        WorkingCopyAgeMs += 50;
+        if (UndoIdleMs == 0 || UndoIdleMs > 400 || WorkingCopyAgeMs >= 450)
+            WriteWorkingCopyAtPause();
+    }
+}
+
+void TForm2::WriteWorkingCopyAtPause()
+{
+    // What was typed survives the program's sudden end: the working copy is
+    // the text offered back at the next open. Written at a pause, never per
+    // keystroke.
+    WorkingCopyStale = false;
+    WorkingCopyAgeMs = 0;
+    if (!Docs.HasDocuments() || Docs.DocStates[0].Loading || !Docs.Active().Modified)
+        return;
+    try {
+        Ulozsoubor(Docs.ActiveFile());
+    } catch (const EInOutError &) {
+        // The next explicit save reports the failure; a pause must not
+        // interrupt typing with a message.
     }
 }
 

@@ -73,6 +73,10 @@ public:
     void TakeSnapshot();
     void UndoStep();
     void Timer2Timer();
+    // The active document's working copy written at a pause in typing.
+    void WriteWorkingCopyAtPause();
+    bool WorkingCopyStale = false; // typed since the working copy was written
+    int WorkingCopyAgeMs = 0;      // how long it has been stale
     // "Zpět": the translator tab's own editor there, the snapshots elsewhere.
     void Zpt1Click();
 

@@ -1,10 +1,10 @@
 #include "settings/ini_file.h"
 
 #include "conversion/codec.h"
+#include "documents/durable_file.h"
 #include "errorreport/io_error.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -105,16 +105,7 @@ void TIniFile::Save(const QString &path) const
     // character reference and never found again; such a file goes as UTF-8.
     const QByteArray bytes = (m_utf8 || !FitsWin1250(text)) ? kUtf8Bom + text.toUtf8()
                                                              : Codec::EncodeWin1250(text);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        throw EInOutError(path, f.errorString());
-    if (f.write(bytes) != bytes.size()) {
-        const QString message = f.errorString();
-        f.cancelWriting();
-        throw EInOutError(path, message);
-    }
-    if (!f.commit())
-        throw EInOutError(path, f.errorString());
+    DurableFile::Write(path, bytes);
 }
 
 qsizetype TIniFile::FindSection(const QString &section) const

@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "app/f_main.h"
 #include "documents/document_commands.h"
+#include "documents/durable_file.h"
 #include "documents/working_copy.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
@@ -18,6 +19,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+
+#include <cerrno>
 
 namespace {
 
@@ -159,6 +162,89 @@ private slots:
         QVERIFY(Docs.Active().Modified);
         QCOMPARE(Form2->PanelText(1), QStringLiteral("Změněn"));
         QCOMPARE(ReadBytes(WorkingCopyName(a)), QByteArray("new <P>alfa</P>\r\n"));
+    }
+
+    void faultsWhileSavingKeepTheDocumentAndTheText_data()
+    {
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("onTheDocument"); // or on the working copy
+        QTest::newRow("full disk, document") << int(DurableFile::TStage::Write) << ENOSPC << true;
+        QTest::newRow("read-only folder, document") << int(DurableFile::TStage::Create) << EROFS << true;
+        QTest::newRow("rename refused, document") << int(DurableFile::TStage::Rename) << EACCES << true;
+        QTest::newRow("full disk, working copy") << int(DurableFile::TStage::Write) << ENOSPC << false;
+    }
+    void faultsWhileSavingKeepTheDocumentAndTheText()
+    {
+        QFETCH(int, stage);
+        QFETCH(int, error);
+        QFETCH(bool, onTheDocument);
+        OpenDocument(a);
+        Type(QStringLiteral("new "));
+        const QString target = onTheDocument ? a : WorkingCopyName(a);
+        DurableFile::FaultHook = [=](DurableFile::TStage s, const QString &path) {
+            return (int(s) == stage && path == target) ? error : 0;
+        };
+        SaveCommand();
+        DurableFile::FaultHook = nullptr;
+        QCOMPARE(fx->dialogs->asked.size(), 1);
+        QVERIFY2(fx->dialogs->asked[0].contains(QStringLiteral("se nepodařilo")), qPrintable(fx->dialogs->asked[0]));
+        QCOMPARE(ReadBytes(a), QByteArray("<P>alfa</P>\r\n"));
+        QCOMPARE(Form2->HTMLEditor1->Text(), QStringLiteral("new <P>alfa</P>"));
+        QVERIFY(Docs.Active().Modified);
+        // Once the fault is gone the same command saves.
+        fx->dialogs->asked.clear();
+        SaveCommand();
+        QCOMPARE(fx->dialogs->asked, QStringList());
+        QCOMPARE(ReadBytes(a), QByteArray("new <P>alfa</P>\r\n"));
+    }
+
+    void aDocumentDeletedWhileOpenIsWrittenAgain()
+    {
+        OpenDocument(a);
+        Type(QStringLiteral("x"));
+        QVERIFY(QFile::remove(a));
+        SaveCommand();
+        QCOMPARE(fx->dialogs->asked, QStringList());
+        QCOMPARE(ReadBytes(a), QByteArray("x<P>alfa</P>\r\n"));
+    }
+
+    void aVanishedFolderIsReportedAndTheTextStays()
+    {
+        const QString sub = fx->docDir() + QStringLiteral("/sub");
+        QVERIFY(QDir().mkpath(sub));
+        const QString doc = fx->writeDoc(QStringLiteral("sub/d.htm"), "<P>d</P>\r\n");
+        OpenDocument(doc);
+        Type(QStringLiteral("y"));
+        QVERIFY(QDir(sub).removeRecursively());
+        SaveCommand();
+        QCOMPARE(fx->dialogs->asked.size(), 1);
+        QVERIFY2(fx->dialogs->asked[0].contains(QStringLiteral("se nepodařilo")), qPrintable(fx->dialogs->asked[0]));
+        QCOMPARE(Form2->HTMLEditor1->Text(), QStringLiteral("y<P>d</P>"));
+        QVERIFY(Docs.Active().Modified);
+    }
+
+    void theWorkingCopyFollowsTypingAtPauses()
+    {
+        OpenDocument(a);
+        const QString wc = WorkingCopyName(a);
+        Type(QStringLiteral("ab"));
+        for (int tick = 0; tick < 3; ++tick)
+            Form2->Timer2Timer();
+        QCOMPARE(ReadBytes(wc), QByteArray("<P>alfa</P>\r\n")); // not per keystroke
+        for (int tick = 0; tick < 6; ++tick)
+            Form2->Timer2Timer();
+        QCOMPARE(ReadBytes(wc), QByteArray("ab<P>alfa</P>\r\n")); // the pause
+        QCOMPARE(ReadBytes(a), QByteArray("<P>alfa</P>\r\n"));
+
+        // Typing on without a pause still reaches the file within 450 ms.
+        for (int i = 0; i < 9; ++i) {
+            Type(QStringLiteral("x"));
+            Form2->Timer2Timer();
+        }
+        // (The window's own timer ticks too, so the write may come earlier.)
+        const QByteArray written = ReadBytes(wc);
+        QVERIFY2(written.startsWith("abx") && written.endsWith("x<P>alfa</P>\r\n"), written.constData());
     }
 
     void closingTheMiddleDocument()

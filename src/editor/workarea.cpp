@@ -2,6 +2,8 @@
 
 #include "app/application.h"
 #include "app/program_dir.h"
+#include "colours/html_colour.h"
+#include "colours/palette.h"
 #include "conversion/codec.h"
 #include "conversion/text_file.h"
 #include "documents/document_table.h"
@@ -157,10 +159,9 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
                                     QIcon(), QStringLiteral("…"));
     connect(custom, &QToolButton::clicked, this, &TForm2::CustomColourClick);
     ColourButtons << custom;
-    // The palette window arrives with the palettes.
-    QToolButton *palette = addButton(QStringLiteral("SpeedButton17"), QStringLiteral("Barva z palety..."),
+    QToolButton *palette = addButton(QStringLiteral("SpeedButton17"), QStringLiteral("Vložit barvu z palety"),
                                      QIcon(), QStringLiteral("P"));
-    palette->setEnabled(false);
+    connect(palette, &QToolButton::clicked, this, [] { ShowPaletteWindow(QStringLiteral("Rich")); });
     ColourButtons << palette;
     struct Named { const char *button; const char *name; QRgb rgb; };
     static const Named named[] = {
@@ -533,8 +534,7 @@ void TForm2::CustomColourClick()
     const int tab = PageControl1->currentIndex();
     if (tab != 0 && tab != 2)
         return;
-    const TColor value = TColor(colour->red()) | (TColor(colour->green()) << 8) | (TColor(colour->blue()) << 16);
-    InsertTag(ColourText(value), QString(), 0);
+    InsertTag(ColorToHtml(ToTColor(colour->toRgb())), QString(), 0);
 }
 
 bool TForm2::PanelLowered(int index) const

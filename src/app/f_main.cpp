@@ -3,6 +3,8 @@
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "app/program_dir.h"
+#include "colours/html_colour.h"
+#include "colours/palette.h"
 #include "documents/document_commands.h"
 #include "documents/project_commands.h"
 #include "settings/settings_command.h"
@@ -16,6 +18,8 @@
 #include "markup/insert_tag.h"
 #include "markup/insert_tag_program.h"
 #include "markup/insertion_commands.h"
+#include "templates/newfiledialog.h"
+#include "templates/savetemplate.h"
 #include "workpanel/workpanel.h"
 
 #include <QAction>
@@ -53,8 +57,7 @@ void BringUp(QWidget *w)
 bool PendingAction(TCommandAction action)
 {
     switch (action) {
-    case TCommandAction::PaletteColour:   // the palette window
-    case TCommandAction::TableSizePicker: // the table-size picker
+    case TCommandAction::TableSizePicker: // the table-size picker // the table-size picker
         return true;
     default:
         return false;
@@ -180,7 +183,8 @@ void TForm1::BuildMenus()
 
     // "Soubor"
     QMenu *soubor = top("Soubor1", QStringLiteral("&Soubor"));
-    Nov1 = item(soubor, "Nov1", QStringLiteral("Nový..."), false); // templates
+    Nov1 = item(soubor, "Nov1", QStringLiteral("Nový..."));
+    connect(Nov1, &QAction::triggered, this, [] { Form4->Nov1Click(); });
     Otevt1 = item(soubor, "Otevt1", QStringLiteral("Otevřít..."));
     connect(Otevt1, &QAction::triggered, this, [] { OpenCommand(); });
     OtevtProjekt1 = item(soubor, "OtevtProjekt1", QStringLiteral("Otevřít Projekt..."));
@@ -198,8 +202,8 @@ void TForm1::BuildMenus()
     connect(Ulozit, &QAction::triggered, this, [] { SaveCommand(); });
     Ulozitjako = item(soubor, "Ulozitjako", QStringLiteral("Uložit Jako..."));
     connect(Ulozitjako, &QAction::triggered, this, [] { SaveAsCommand(); });
-    UloitJakoablonu1 = item(soubor, "UloitJakoablonu1", QStringLiteral("Uložit Jako Šablonu..."),
-                            false); // templates
+    UloitJakoablonu1 = item(soubor, "UloitJakoablonu1", QStringLiteral("Uložit Jako Šablonu..."));
+    connect(UloitJakoablonu1, &QAction::triggered, this, [] { Form5->UloitJakoablonu1Click(); });
     Ulozitprojekt = item(soubor, "Ulozitprojekt", QStringLiteral("Uložit Projekt..."));
     connect(Ulozitprojekt, &QAction::triggered, this, [] { SaveProjectCommand(); });
     Ulozvse = item(soubor, "Ulozvse", QStringLiteral("Uložit Vše"));
@@ -638,9 +642,7 @@ void TForm1::CustomColour()
     const int tab = Form2->PageControl1->currentIndex();
     if (tab != EditorTab && tab != TranslatorTab)
         return;
-    const QColor rgb = chosen->toRgb();
-    const TColor colour = TColor(rgb.red()) | TColor(rgb.green()) << 8 | TColor(rgb.blue()) << 16;
-    InsertTag(ColourText(colour), QString(), InsertAtCaret);
+    InsertTag(ColorToHtml(ToTColor(chosen->toRgb())), QString(), InsertAtCaret);
 }
 
 void TForm1::AttachStyleSheetFromFile()
@@ -703,7 +705,9 @@ void TForm1::RunInsertionCommand(const TInsertionCommand &command)
             Form2->GoToBookmark(command.bookmark);
         break;
     case TCommandAction::PaletteColour:
+        ShowPaletteWindow(QStringLiteral("Rich"));
+        break;
     case TCommandAction::TableSizePicker:
-        break; // disabled until their windows exist
+        break; // disabled until its window exists
     }
 }

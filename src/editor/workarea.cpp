@@ -2,6 +2,8 @@
 
 #include "app/application.h"
 #include "app/program_dir.h"
+#include "colours/html_colour.h"
+#include "colours/palette.h"
 #include "conversion/codec.h"
 #include "conversion/text_file.h"
 #include "documents/document_table.h"
@@ -157,25 +159,23 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
                                     QIcon(), QStringLiteral("…"));
     connect(custom, &QToolButton::clicked, this, &TForm2::CustomColourClick);
     ColourButtons << custom;
-    // The palette window arrives with the palettes.
-    QToolButton *palette = addButton(QStringLiteral("SpeedButton17"), QStringLiteral("Barva z palety..."),
+    QToolButton *palette = addButton(QStringLiteral("SpeedButton17"), QStringLiteral("Vložit barvu z palety"),
                                      QIcon(), QStringLiteral("P"));
-    palette->setEnabled(false);
+    connect(palette, &QToolButton::clicked, this, [] { ShowPaletteWindow(QStringLiteral("Rich")); });
     ColourButtons << palette;
-    struct Named { const char *button; const char *name; QRgb rgb; };
+    // Each button inserts its colour's HTML name.
+    struct Named { const char *button; QRgb rgb; };
     static const Named named[] = {
-        {"SpeedButton2", "Black", 0x000000},  {"SpeedButton3", "White", 0xFFFFFF},
-        {"SpeedButton5", "Blue", 0x0000FF},   {"SpeedButton16", "Fuchsia", 0xFF00FF},
-        {"SpeedButton15", "Gray", 0x808080},  {"SpeedButton14", "Green", 0x008000},
-        {"SpeedButton13", "Lime", 0x00FF00},  {"SpeedButton12", "Maroon", 0x800000},
-        {"SpeedButton11", "Navy", 0x000080},  {"SpeedButton10", "Olive", 0x808000},
-        {"SpeedButton9", "Purple", 0x800080}, {"SpeedButton8", "Red", 0xFF0000},
-        {"SpeedButton7", "Silver", 0xC0C0C0}, {"SpeedButton6", "Teal", 0x008080},
-        {"SpeedButton4", "Yellow", 0xFFFF00},
+        {"SpeedButton2", 0x000000},  {"SpeedButton3", 0xFFFFFF},  {"SpeedButton5", 0x0000FF},
+        {"SpeedButton16", 0xFF00FF}, {"SpeedButton15", 0x808080}, {"SpeedButton14", 0x008000},
+        {"SpeedButton13", 0x00FF00}, {"SpeedButton12", 0x800000}, {"SpeedButton11", 0x000080},
+        {"SpeedButton10", 0x808000}, {"SpeedButton9", 0x800080},  {"SpeedButton8", 0xFF0000},
+        {"SpeedButton7", 0xC0C0C0},  {"SpeedButton6", 0x008080},  {"SpeedButton4", 0xFFFF00},
     };
     for (const Named &n : named) {
-        const QString name = QString::fromLatin1(n.name);
-        QToolButton *b = addButton(QString::fromLatin1(n.button), name, swatch(QColor::fromRgb(n.rgb)), name);
+        const QColor colour = QColor::fromRgb(n.rgb);
+        const QString name = ColorToHtml(ToTColor(colour));
+        QToolButton *b = addButton(QString::fromLatin1(n.button), name, swatch(colour), name);
         connect(b, &QToolButton::clicked, this, [this, name] { ColourButtonClick(name); });
         ColourButtons << b;
     }
@@ -534,8 +534,7 @@ void TForm2::CustomColourClick()
     const int tab = PageControl1->currentIndex();
     if (tab != 0 && tab != 2)
         return;
-    const TColor value = TColor(colour->red()) | (TColor(colour->green()) << 8) | (TColor(colour->blue()) << 16);
-    InsertTag(ColourText(value), QString(), 0);
+    InsertTag(ColorToHtml(ToTColor(colour->toRgb())), QString(), 0);
 }
 
 bool TForm2::PanelLowered(int index) const

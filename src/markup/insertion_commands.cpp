@@ -1,5 +1,7 @@
 #include "markup/insertion_commands.h"
 
+#include "colours/html_colour.h"
+
 #include "conversion/codec.h"
 
 #include <QDir>
@@ -363,13 +365,7 @@ QString TodayDateText(const QDate &date, const QLocale &locale)
 
 QString ColourText(TColor colour)
 {
-    const QString id = TColors::ColorToIdentifier(colour);
-    if (!id.isEmpty())
-        return id.mid(2); // "clRed" -> "Red"
-    const auto hex = [](quint32 v) {
-        return QStringLiteral("%1").arg(v & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
-    };
-    return u"#"_s + hex(colour) + hex(colour >> 8) + hex(colour >> 16);
+    return ColorToHtml(colour);
 }
 
 QString MakerPageUrl()

@@ -94,9 +94,9 @@ soubory také přidává a zavírá.</li>
 <p>Nápověda → <b>O Programu</b> ukáže verzi programu, datum jeho vytvoření a velikost
 a využití fyzické paměti počítače. Nápověda → <b>Aktualizace</b> otevře stránky programu ve
 vašem výchozím prohlížeči, kde najdete novou verzi.</p>
-<p>Kdyby v programu došlo k vnitřní chybě, zobrazí se hlášení s podrobnou zprávou; zprávu
-program zapíše do souboru debug.log ve své složce. Pošlete nám jej prosím na adresu podpory
-uvedenou v okně O Programu.</p>
+<p>Kdyby v programu došlo k vnitřní chybě, zobrazí se hlášení, které na požádání ukáže
+podrobnou zprávu. Program ji zapíše do protokolu chyb ve své složce a s vaším souhlasem
+i do souboru debug.log. Pošlete nám prosím debug.log na adresu podpory uvedenou v okně O Programu.</p>
 """
 
 BODY["editor.htm"] = """
@@ -105,12 +105,12 @@ je pracovní plocha neaktivní: otevřete soubor (Soubor → Otevřít...) nebo 
 
 <h2>Okno editoru</h2>
 <ul>
-<li><b>Čísla řádků</b> vlevo od textu. Klepnutím na číslo přesunete kurzor na začátek řádku;
+<li><b>Čísla řádků</b> vlevo od textu. Klepnutím na číslo přesunete kurzor na tento řádek;
 místní nabídka čísel nastavuje a ruší záložky. Řádek s kurzorem je zvýrazněn.</li>
 <li><b>Pruh zvláštních znaků</b> nahoře: klepnutím na znak vložíte jeho číselný odkaz
 (např. <code>&amp;#169;</code> pro ©). Pruh skryjete a zobrazíte příkazem Zobrazit → Seznam Znaků.</li>
 <li><b>Panel „Barvy a Záložky“</b> dole: tlačítka šestnácti pojmenovaných barev vkládají jméno
-barvy (Black, White, Blue…), tlačítko vlastní barvy otevře výběr barvy a vloží ji jako #RRGGBB,
+barvy (Black, White, Blue…), tlačítko vlastní barvy otevře výběr barvy a vloží ji jménem nebo jako #RRGGBB,
 tlačítko palety otevře <a href="palety.htm">palety barev</a>. Tlačítka „0“ až „9“ skočí na záložky.</li>
 <li><b>Stavový řádek</b>: řádek a sloupec kurzoru, „Změněn“ u neuloženého souboru, délka textu,
 stav kláves Insert, Caps Lock a Num Lock a jazyk klávesnice.</li>
@@ -150,7 +150,7 @@ na místo kurzoru a kurzor stojí za nimi.</li>
 <p>Formát → Kaskádové Styly → <b>Připojit Styl ze Souboru...</b> nabídne soubor .css (začíná ve
 složce Styly programu) a vloží za značku &lt;HEAD&gt; odkaz
 <code>&lt;LINK TYPE="text/css" REL="StyleSheet" HREF="…"&gt;</code> s cestou relativní k dokumentu.
-Dokument musí obsahovat přesně zápis &lt;HEAD&gt; (bez atributů).</p>
+Dokument musí obsahovat značku &lt;HEAD&gt; bez atributů (velikost písmen nerozhoduje).</p>
 
 <h2>Tabulky</h2>
 <p>Tlačítka „Tabulka(TABLE)“ a „Vložit buňky tabulky“ na záložce „Tabulky“ otevřou u ukazatele myši
@@ -334,7 +334,7 @@ jméno v seznamu), případně „Acceskey“, „Tabindex“ a „No Href“ pr
 <p>Souřadnice jsou v pixelech obrázku: obdélník x1,y1,x2,y2, kružnice střed x,y a poloměr,
 mnohoúhelník dvojice x,y pro každý vrchol. Popis značek najdete v nápovědě HTML u
 <a href="../index.htm#MAP">MAP</a> a <a href="../index.htm#AREA">AREA</a>.</p>
-<p>Editor otevřete také z <a href="inspektor.htm">inspektoru tagů</a>: tlačítko „...“ u jména mapy.</p>
+<p>U značky MAP jej může otevřít i tlačítko „...“ v <a href="inspektor.htm">inspektoru tagů</a>.</p>
 """
 
 BODY["palety.htm"] = """
@@ -492,7 +492,7 @@ BODY["nastaveni.htm"] = """
 <ul>
 <li>„Maximální velikost historie“ – kolik kroků zpět si pamatuje příkaz Zpět (výchozí 10).</li>
 <li>„Při startu otevřít naposledy editovaný projekt“ – při spuštění bez jmen souborů otevře
-naposledy otevřený projekt, jinak naposledy otevřený soubor.</li>
+poslední projekt, skončila-li minulá práce s otevřeným projektem, jinak naposledy otevřený soubor.</li>
 <li>„Číslovat řádky“, „Vkládat tagy a parametry velkými písmeny“, „Načítat všechny fonty“
 (seznam písem v inspektoru), „Vkládat názvy souborů malými písmeny“, „Všechny cesty ukládat
 relativně“, „Automaticky ukládat při změně aktuálního souboru“.</li>

@@ -259,6 +259,10 @@ private slots:
                  anchor);
         // The page was scrolled to the section.
         QVERIFY(RunJs(view, u"window.scrollY"_s).toDouble() > 0);
+        // And it is there to be seen, filling the tab.
+        QTRY_VERIFY(view->isVisible());
+        QCOMPARE(view->size(), Form2->WebBrowser2->size());
+        QVERIFY(view->width() > 100 && view->height() > 100);
     }
 
     // The pages the program opens by name exist.

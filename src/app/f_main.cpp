@@ -2,6 +2,8 @@
 
 #include "app/application.h"
 #include "app/dialogs.h"
+#include "app/faboutvellomy.h"
+#include "app/help_form.h"
 #include "app/program_dir.h"
 #include "colours/html_colour.h"
 #include "colours/palette.h"
@@ -350,14 +352,15 @@ void TForm1::BuildMenus()
 
     // "Nápověda"
     QMenu *help = top("Npovda1", QStringLiteral("Nápo&věda"));
-    JakpracovatsVellomy1 = item(help, "JakpracovatsVellomy1",
-                                QStringLiteral("Jak pracovat s Vellomy"), false); // help window
+    JakpracovatsVellomy1 = item(help, "JakpracovatsVellomy1", QStringLiteral("Jak pracovat s Vellomy"));
+    connect(JakpracovatsVellomy1, &QAction::triggered, this, [] { JakpracovatsVellomy1Click(); });
     SyntaxeHTML1 = item(help, "SyntaxeHTML1", QStringLiteral("Syntaxe HTML"));
     connect(SyntaxeHTML1, &QAction::triggered, this, &TForm1::SyntaxeHTML1Click);
     help->addSeparator();
     Aktualizace1 = item(help, "Aktualizace1", QStringLiteral("Aktualizace"));
     connect(Aktualizace1, &QAction::triggered, this, &TForm1::Aktualizace1Click);
-    OProgramu1 = item(help, "OProgramu1", QStringLiteral("O Programu"), false); // about box
+    OProgramu1 = item(help, "OProgramu1", QStringLiteral("O Programu"));
+    connect(OProgramu1, &QAction::triggered, this, [] { AboutVellomy->exec(); });
 }
 
 void TForm1::BuildControlBar()

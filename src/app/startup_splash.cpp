@@ -1,19 +1,21 @@
 #include "app/startup_splash.h"
 
+#include "app/about_values.h"
+
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
 
 QString ProductVersionString()
 {
-    // The build's version has up to four parts; missing ones count as 0.
-    QStringList parts = QString::fromLatin1(VELLOMY_VERSION).split(u'.');
-    while (parts.size() < 4)
-        parts << QStringLiteral("0");
-    return parts.mid(0, 4).join(u'.');
+    return VersionText(QString::fromLatin1(VELLOMY_VERSION));
+}
+
+QString SupportAddress()
+{
+    return QStringLiteral("podpora@vellomy.cz");
 }
 
 TForm14::TForm14(QWidget *parent)
@@ -22,6 +24,16 @@ TForm14::TForm14(QWidget *parent)
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("Startup"));
     setFixedSize(400, 250);
+    setAutoFillBackground(true);
+    QPalette light = palette();
+    light.setColor(QPalette::Window, QColor(0xF4, 0xF8, 0xFC));
+    setPalette(light);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, 0, 400, 250);
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.png")));
 
     auto *verze = new QLabel(QStringLiteral("verze"), this);
     QFont small(QStringLiteral("Arial"));
@@ -39,6 +51,19 @@ TForm14::TForm14(QWidget *parent)
     Label1->move(336, 75);
     Label1->adjustSize();
 
+    // The picture keeps a dark strip at the bottom for the white address.
+    Label2 = new QLabel(SupportAddress(), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont address(QStringLiteral("Arial"));
+    address.setPixelSize(11);
+    address.setBold(true);
+    Label2->setFont(address);
+    QPalette white = Label2->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    Label2->setPalette(white);
+    Label2->move(12, 231);
+    Label2->adjustSize();
+
     Gauge1 = new QProgressBar(this);
     Gauge1->setGeometry(88, 200, 225, 17);
     Gauge1->setTextVisible(false);
@@ -50,24 +75,4 @@ TForm14::TForm14(QWidget *parent)
         move(r.center() - QPoint(width() / 2, height() / 2));
     }
     show();
-}
-
-void TForm14::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0xF4, 0xF8, 0xFC));
-    g.setColorAt(1, QColor(0xC8, 0xDC, 0xF0));
-    p.fillRect(rect(), g);
-    p.setPen(QColor(0x1F, 0x3A, 0x5F));
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(44);
-    title.setBold(true);
-    p.setFont(title);
-    p.drawText(QRect(30, 40, 260, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Vellomy"));
-    QFont sub(QStringLiteral("Arial"));
-    sub.setPixelSize(13);
-    p.setFont(sub);
-    p.drawText(QRect(32, 110, 340, 24), Qt::AlignLeft,
-               QStringLiteral("Editor webových stránek"));
 }

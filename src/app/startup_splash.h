@@ -13,12 +13,13 @@ class TForm14 : public QWidget
 public:
     explicit TForm14(QWidget *parent = nullptr);
 
+    QLabel *Image1 = nullptr; // the picture, stretched over the window
     QProgressBar *Gauge1 = nullptr;
     QLabel *Label1 = nullptr; // the product version
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
+    QLabel *Label2 = nullptr; // the support address
 };
 
 // The product version as four numbers joined by dots, from the build.
 QString ProductVersionString();
+// The address users write to for support.
+QString SupportAddress();

@@ -18,6 +18,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,10 +50,14 @@ TFFileConvertor::TFFileConvertor(QWidget *parent)
 
     GroupBox1 = new QGroupBox(QStringLiteral("Info"), this);
     auto *info = new QVBoxLayout(GroupBox1);
-    Memo1 = new QPlainTextEdit(GroupBox1);
+    // A rich edit, because the two lines are centred.
+    Memo1 = new QTextEdit(GroupBox1);
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setAccessibleName(GroupBox1->title());
+    QFont small = Memo1->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    Memo1->setFont(small);
     Memo1->setPlainText(QStringLiteral("Tento nástroj vám umožňuje konvertovat vaše webové i jiné soubory do formátu\n"
                                        "Unicode. Tím se vyhnete problémům se znakovými sadami."));
     for (QTextBlock b = Memo1->document()->begin(); b.isValid(); b = b.next()) {
@@ -61,9 +66,8 @@ TFFileConvertor::TFFileConvertor(QWidget *parent)
         f.setAlignment(Qt::AlignHCenter);
         c.setBlockFormat(f);
     }
-    Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 2 + 16);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 3 + 12);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     info->addWidget(Memo1);
     outer->addWidget(GroupBox1);

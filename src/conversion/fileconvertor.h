@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTextEdit;
 
 class TFFileConvertor : public QDialog
 {
@@ -18,7 +19,7 @@ public:
     explicit TFFileConvertor(QWidget *parent = nullptr);
 
     QGroupBox *GroupBox1 = nullptr;      // "Info"
-    QPlainTextEdit *Memo1 = nullptr;     // the information box
+    QTextEdit *Memo1 = nullptr;          // the information box
     QGroupBox *GroupBox2 = nullptr;      // "Konvertor"
     QLabel *Label1 = nullptr;            // "Vstupní Soubory"
     QPlainTextEdit *Memo2 = nullptr;     // the input files, "Žádné" when empty

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/f_main.h"
 #include "conversion/fileconvertor.h"
 #include "conversion/gp_text_file.h"
 #include "scripted_dialogs.h"
@@ -6,13 +7,17 @@
 #include "settings/load_config.h"
 #include "window_fixture.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -71,6 +76,21 @@ private slots:
             buttons << b->text();
         for (const QString &caption : {u"Přidat..."_s, u"Odebrat"_s, u"Vymazat Vše"_s, u"Konvertovat"_s, u"Zpět"_s})
             QVERIFY2(buttons.contains(caption), qPrintable(caption));
+    }
+
+    void menuOpensItModally()
+    {
+        WriteConverterOutput(outDir());
+        QWidget *shown = nullptr;
+        QTimer::singleShot(0, this, [&shown] {
+            shown = QApplication::activeModalWidget();
+            if (shown)
+                shown->close();
+        });
+        Form1->KonvertorSoubor2->trigger();
+        QCOMPARE(shown, static_cast<QWidget *>(form()));
+        QCOMPARE(form()->Edit1->text(), outDir());
+        QVERIFY(infos().isEmpty());
     }
 
     void addListsEachFileOnceWithItsKind()

@@ -7,6 +7,9 @@
 #include "app/program_dir.h"
 #include "colours/html_colour.h"
 #include "colours/palette.h"
+#include "conversion/fileconvertor.h"
+#include "errorreport/io_error.h"
+#include "settings/shortcut_buttons.h"
 #include "documents/document_commands.h"
 #include "documents/project_commands.h"
 #include "settings/settings_command.h"
@@ -106,18 +109,6 @@ QString ShortLabel(const TInsertionCommand &c)
     return labels.value(c.name, c.hint);
 }
 
-// The picture of a shortcut button with no program: an outlined slot, so
-// the seven places can be seen.
-QIcon EmptySlotIcon(const QColor &colour)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QPen(colour, 1, Qt::DotLine));
-    painter.drawRect(1, 1, 13, 13);
-    return QIcon(pixmap);
-}
-
 void ApplyClipboardOp(THTMLEdit *editor, int op)
 {
     switch (op) {
@@ -155,6 +146,11 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
     BuildMenus();
     BuildControlBar();
+    try {
+        Shortcuts->LoadShortcutIcons();
+    } catch (const EInOutError &e) {
+        ReportIoError(QStringLiteral("Zástupce programů se nepodařilo načíst."), e);
+    }
 
     // The designed captions name the entities; the program shows the signs.
     Copyright1->setText(QStringLiteral("Copyright ©"));
@@ -345,8 +341,8 @@ void TForm1::BuildMenus()
     QMenu *settings = top("Nastaven1", QStringLiteral("&Nastavení"));
     Uivatelsk1 = item(settings, "Uivatelsk1", QStringLiteral("Uživatelská..."));
     connect(Uivatelsk1, &QAction::triggered, this, [] { Uivatelsk1Click(); });
-    KonvertorSoubor2 = item(settings, "KonvertorSoubor2", QStringLiteral("Konvertor Souborů..."),
-                            false);
+    KonvertorSoubor2 = item(settings, "KonvertorSoubor2", QStringLiteral("Konvertor Souborů..."));
+    connect(KonvertorSoubor2, &QAction::triggered, this, [] { FFileConvertor->exec(); });
     ExternProhliee2 = item(settings, "ExternProhliee2", QStringLiteral("Externí Prohližeče..."));
     connect(ExternProhliee2, &QAction::triggered, this, [] { Form7->exec(); });
 
@@ -435,25 +431,9 @@ void TForm1::BuildControlBar()
     SpeedButton21 = button(ToolBar2, ObnovovanNvrh1, QStyle::SP_BrowserReload,
                            QStringLiteral("Obnovovaný Náhled"), "SpeedButton21");
 
-    // The shortcut buttons get their programs and pictures with their
-    // feature; until then they are empty and do nothing.
     ToolBar3 = band("ToolBar3", QStringLiteral("Panel Zástupců"));
-    const QIcon emptySlot = EmptySlotIcon(palette().color(QPalette::Mid));
-    for (int n = 1; n <= 7; ++n) {
-        auto *b = new QToolButton(ToolBar3);
-        b->setObjectName(QStringLiteral("Zastupce%1").arg(n));
-        b->setIcon(emptySlot);
-        b->setIconSize(QSize(16, 16));
-        b->setAutoRaise(true);
-        b->setFixedSize(ButtonHeight + 1, ButtonHeight);
-        b->setToolTip(QStringLiteral("Do těchto tlačítek si můžete umístit zástupce na vaše oblíbené "
-                                     "programy(Stačí stisknou pravé tlačítko myši)"));
-        b->setAccessibleName(QStringLiteral("Zástupce %1").arg(n));
-        b->setAccessibleDescription(b->toolTip());
-        b->setEnabled(false);
-        ToolBar3->addWidget(b);
-        ShortcutButtons << b;
-    }
+    Shortcuts = new TShortcutButtons(this, ToolBar3, ButtonHeight);
+    ShortcutButtons = Shortcuts->Buttons;
 
     Pagecontrol2 = new QTabWidget(ControlBar1);
     Pagecontrol2->setObjectName(QStringLiteral("Pagecontrol2"));

@@ -11,6 +11,7 @@ class QMenu;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class TShortcutButtons;
 struct TInsertionCommand;
 
 class TForm1 : public QMainWindow
@@ -116,6 +117,7 @@ public:
     QToolButton *SpeedButton21 = nullptr; // refreshable preview
     // "Panel Zástupců": the program shortcut buttons 1 … 7, left to right.
     QList<QToolButton *> ShortcutButtons;
+    TShortcutButtons *Shortcuts = nullptr; // their pictures, popup and zastupci.dat
 
     // The menu item of a command of the insertion table, or null.
     QAction *Command(const QString &name) const;

@@ -148,3 +148,22 @@ void SaveConfig()
     if (VocabularyWritable)
         SaveVocabularyMemo(Form13);
 }
+
+QString ReadConverterOutput()
+{
+    TIniFile ini;
+    if (!ini.Load(ConfigPath()))
+        return {};
+    return ini.ReadString(u"Konvertor"_s, u"Output"_s, QString());
+}
+
+void WriteConverterOutput(const QString &folder)
+{
+    const QString path = ConfigPath();
+    TIniFile ini;
+    QString error;
+    if (!ini.Load(path, &error))
+        throw EInOutError(path, error);
+    ini.WriteString(u"Konvertor"_s, u"Output"_s, folder);
+    ini.Save(path);
+}

@@ -22,3 +22,10 @@ void SaveConfig();
 // ProgramDir() + "config.ini" and the vocabulary file.
 QString ConfigPath();
 QString VocabularyPath();
+
+// The file converter's output folder, config.ini [Konvertor] Output; empty
+// when absent or when config.ini cannot be read. Only the converter uses it.
+QString ReadConverterOutput();
+// Updates that one key in place. Throws EInOutError when config.ini cannot
+// be read or written.
+void WriteConverterOutput(const QString &folder);

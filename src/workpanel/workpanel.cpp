@@ -4,6 +4,7 @@
 #include "documents/project.h"
 #include "documents/project_commands.h"
 #include "documents/working_copy.h"
+#include "workpanel/file_manager.h"
 #include "workpanel/file_properties.h"
 
 #include <QAction>
@@ -62,6 +63,9 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Tool)
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { popupprojekt->popup(StringGrid1->viewport()->mapToGlobal(at)); });
+
+    FileManager = new TFileManager;
+    PageControl1->addTab(FileManager, QStringLiteral("Správce souborů"));
 
     Poznamky = new QWidget;
     PageControl1->addTab(Poznamky, QStringLiteral("Poznámky"));

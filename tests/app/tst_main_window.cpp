@@ -880,10 +880,12 @@ private slots:
         // Waiting for their features.
         for (const char *name :
              {"Nov1", "Newfile", "UloitJakoablonu1", "Zpt1", "SpeedButton18",
-              "VytvoitImageMapu1", "EditovatImageMapu1", "SpeedButton2", "SpeedButton3",
               "ZPalety1",
               "KonvertorSoubor2", "SpeedButton20", "OProgramu1",
               "fasttable", "Fasttablesize"})
+            QTest::newRow(name) << QString::fromLatin1(name) << false;
+        // Disabled at start: enabled only while the caret is on a MAP tag.
+        for (const char *name : {"EditovatImageMapu1", "SpeedButton3"})
             QTest::newRow(name) << QString::fromLatin1(name) << false;
         // Working now.
         for (const char *name :
@@ -894,7 +896,7 @@ private slots:
               "Najt1", "Nahradit1", "Nahradit2", "SpeedButton12", "SpeedButton13", "ZmensitText1",
               "ZvetsitText1", "UpravitTagynavelkapismena1", "agyNaMal1", "Bookmark01", "Bookmark51", "Uivatelsk1",
               "Bookmark91", "ObnovovanNvrh1", "SpeedButton17", "SpeedButton21", "ZobrazitNhled1",
-              "Preview", "ExternProhliee2"})
+              "Preview", "ExternProhliee2", "VytvoitImageMapu1", "SpeedButton2"})
             QTest::newRow(name) << QString::fromLatin1(name) << true;
     }
 

@@ -19,7 +19,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>

@@ -184,8 +184,13 @@ TFMapcreate::TFMapcreate(QWidget *parent)
     Image2->OnMouseDown = [this](QMouseEvent *e) { Image2MouseDown(e); };
 
     const int x = 368;
-    Edit1 = edit("Edit1", u"Název Image Mapy:"_s, QRect(x + 108, 4, 130, 22));
-    label(u"Název Image Mapy:"_s, x, 8, Edit1);
+    // A field follows its label, however wide the font makes the label.
+    const auto afterLabel = [x](QLineEdit *e, const QLabel *l, int y) {
+        const int left = qMax(x + 108, l->geometry().right() + 6);
+        e->setGeometry(left, y, x + 238 - left, 22);
+    };
+    Edit1 = edit("Edit1", u"Název Image Mapy:"_s, QRect());
+    afterLabel(Edit1, label(u"Název Image Mapy:"_s, x, 8, Edit1), 4);
 
     label(u"Seznam Oblastí Mapy"_s, x, 32);
     StringGrid1 = new QTableWidget(1, 1, this);
@@ -228,9 +233,9 @@ TFMapcreate::TFMapcreate(QWidget *parent)
 
     Edit6 = edit("Edit6", u"Alt:"_s, QRect(x + 60, 186, 178, 22));
     label(u"Alt:"_s, x, 190, Edit6);
-    Edit3 = edit("Edit3", u"Akuální koordináty"_s, QRect(x + 108, 212, 130, 22));
+    Edit3 = edit("Edit3", u"Akuální koordináty"_s, QRect());
     Edit3->setReadOnly(true);
-    label(u"Akuální koordináty"_s, x, 216, Edit3);
+    afterLabel(Edit3, label(u"Akuální koordináty"_s, x, 216, Edit3), 212);
     Edit2 = edit("Edit2", u"Href"_s, QRect(x + 60, 238, 150, 22));
     label(u"Href"_s, x, 242, Edit2);
     SpeedButton1 = tool("SpeedButton1", u"Vybrat soubor odkazu"_s, QIcon(), QRect(x + 213, 238, 25, 22));

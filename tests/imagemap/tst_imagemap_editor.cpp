@@ -184,6 +184,17 @@ private slots:
             QCOMPARE(FMapcreate->Image2->size(), QSize(220, 160));
             QVERIFY(FMapcreate->Shape1->isHidden());
             QCOMPARE(FMapcreate->Image2->Picture.pixelColor(5, 0), QColor(0, 255, 0));
+            // A rectangle area, then the circle: the next drag draws a circle.
+            FMapcreate->StringGrid1->setCurrentCell(2, 0);
+            QVERIFY(FMapcreate->SpeedButton2->isChecked());
+            QCOMPARE(FMapcreate->Image2->size(), QSize(0, 0));
+            QCOMPARE(FMapcreate->Shape1->geometry(), QRect(1, 1, 1, 1));
+            FMapcreate->StringGrid1->setCurrentCell(0, 0);
+            QVERIFY(FMapcreate->SpeedButton3->isChecked());
+            dragOnPicture(QPoint(30, 30), QPoint(50, 40));
+            QVERIFY(FMapcreate->Shape1->Circle);
+            QCOMPARE(FMapcreate->Edit3->text(), u"40,40,10"_s);
+            QCOMPARE(MapAreas[0].Coords, u"5,5,5"_s); // not stored without "Uložit"
             FMapcreate->Button4->click(); // Storno
         });
         Form1->EditovatImageMapu1->trigger();

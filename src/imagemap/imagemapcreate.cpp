@@ -98,6 +98,9 @@ TFNewMap::TFNewMap(QWidget *parent)
 void TFNewMap::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // A window restored by the window system keeps what the user has done.
+    if (event->spontaneous())
+        return;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     FormShow();

@@ -262,6 +262,9 @@ TFMapcreate::TFMapcreate(QWidget *parent)
 void TFMapcreate::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // A window restored by the window system keeps what the user has done.
+    if (event->spontaneous())
+        return;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     FormShow();

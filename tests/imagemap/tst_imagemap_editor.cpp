@@ -319,6 +319,17 @@ private slots:
         QCOMPARE(ed()->Text(), before); // Storno writes nothing
     }
 
+    void unreadablePictureIsReported()
+    {
+        fx->writeDoc(u"obr/mapa.png"_s, "no picture at all");
+        caretToLineWith(u"<MAP NAME=\"prvni\">"_s);
+        EditovatImageMapu1Click();
+        QCOMPARE(fx->dialogs->asked.size(), 1);
+        QVERIFY(fx->dialogs->asked[0].startsWith(u"info: Obrázek "_s));
+        QVERIFY(fx->dialogs->asked[0].contains(u"nelze načíst"_s));
+        QVERIFY(!FMapcreate->isVisible());
+    }
+
     void inspectorHandOffOpensTheNamedMap()
     {
         QVERIFY(EditImageMapNamed);

@@ -15,6 +15,7 @@
 #include "documents/project.h"
 #include "editor/workarea.h"
 #include "errorreport/io_error.h"
+#include "imagemap/imagemap_commands.h"
 #include "imagemap/imagemapcreate.h"
 #include "imagemap/imagemapedit.h"
 #include "markup/tablesize.h"
@@ -101,6 +102,7 @@ void CreateWindows()
     Create(FNewMap, "TFNewMap", 13);
     Create(FMapcreate, "TFMapcreate", 14);
     Create(Form13, "TForm13", 15);
+    InstallImageMaps();
     ApplyShortcuts();
 
     // The workspace exists only now: the main window's undo command follows

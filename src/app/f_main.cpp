@@ -19,6 +19,7 @@
 #include "editor/find_replace.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
+#include "imagemap/imagemap_commands.h"
 #include "markup/case_conversion.h"
 #include "markup/insert_tag.h"
 #include "markup/insert_tag_program.h"
@@ -281,9 +282,12 @@ void TForm1::BuildMenus()
     QMenu *formTags = submenu(tags, "Formt2", QStringLiteral("Formát"));
     QMenu *special = submenu(html, "SpecilnZnaky1", QStringLiteral("Speciální Znaky"));
     // Image maps.
-    VytvoitImageMapu1 = item(html, "VytvoitImageMapu1", QStringLiteral("Vytvořit Image Mapu"), false);
+    VytvoitImageMapu1 = item(html, "VytvoitImageMapu1", QStringLiteral("Vytvořit Image Mapu"));
+    connect(VytvoitImageMapu1, &QAction::triggered, this, [] { VytvoitImageMapu1Click(); });
+    // Enabled while the tag at the caret is a MAP tag.
     EditovatImageMapu1 = item(html, "EditovatImageMapu1", QStringLiteral("Editovat Image Mapu"),
                               false);
+    connect(EditovatImageMapu1, &QAction::triggered, this, [] { EditovatImageMapu1Click(); });
     QMenu *colour = submenu(html, "VloitBarvu1", QStringLiteral("Vložit Barvu"));
     ZobrazitNhled1 = item(html, "ZobrazitNhled1", QStringLiteral("Zobrazit Náhled"));
     connect(ZobrazitNhled1, &QAction::triggered, this, [] { ExternalPreview(); });

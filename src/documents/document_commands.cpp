@@ -9,6 +9,7 @@
 #include "documents/project_commands.h"
 #include "documents/project.h"
 #include "documents/working_copy.h"
+#include "imagemap/imagemap_commands.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
 #include "preview/refreshable_preview.h"
@@ -232,6 +233,7 @@ void OpenDocument(const QString &path, TOpenOptions options)
     PreviewFollowActiveDocument();
     MarkProjectModified(QStringLiteral(" "));
     Form2->ResetHistory();
+    DisableMapEditCommand();
 
     SetGridRow(Grid()->rowCount() - 1);
     AfterSwitch();
@@ -278,6 +280,7 @@ void SelectDocument(int row)
     }
     Form2->ShowModifiedMark();
     Form2->ResetHistory();
+    DisableMapEditCommand();
     AfterSwitch();
 }
 
@@ -442,6 +445,7 @@ void CloseDocument()
     }
     MarkProjectModified(QString());
     Form2->ResetHistory();
+    DisableMapEditCommand();
     // The marker follows the document now shown.
     Form2->ShowModifiedMark();
     Form2->ShowLength();
@@ -515,6 +519,7 @@ void ResetToInactive()
     CurrentProject.IsOpen = false;
     Docs.Reset();
     Form2->ResetHistory();
+    DisableMapEditCommand();
     Form2->SetPanelText(1, QString());
     Form2->ShowLength();
     {

@@ -5,6 +5,7 @@
 #include "app/f_main.h"
 #include "documents/document_commands.h"
 #include "documents/project_commands.h"
+#include "templates/savetemplate.h"
 #include "workpanel/file_properties.h"
 #include "workpanel/web_file_list.h"
 
@@ -18,7 +19,6 @@
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -107,14 +107,12 @@ TFileManager::TFileManager(QWidget *parent) : QWidget(parent)
                                            &TFileManager::SmazatAdres1Click);
     Vlasnosti1 = Popupfolders->addAction(QStringLiteral("Vlasnosti..."), this, &TFileManager::Vlasnosti1Click);
 
-    AskFolderName = [this]() -> std::optional<QString> {
-        bool ok = false;
-        const QString name = QInputDialog::getText(this, QStringLiteral("Vytvořit Adresář"),
-                                                   QStringLiteral("Název Adresáře:"), QLineEdit::Normal,
-                                                   QString(), &ok);
-        if (!ok)
-            return std::nullopt;
-        return name;
+    // The program's name prompt in its folder mode asks for the name.
+    AskFolderName = []() -> std::optional<QString> {
+        std::optional<QString> chosen;
+        if (Form5)
+            Form5->RunFolderPrompt([&chosen](const QString &name) { chosen = name; });
+        return chosen;
     };
 
     connect(ShellComboBox1, &QComboBox::activated, this, &TFileManager::ShellComboBox1Click);

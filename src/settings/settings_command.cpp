@@ -1,6 +1,7 @@
 #include "settings/settings_command.h"
 
 #include "app/application.h"
+#include "assistant/codeassistant.h"
 #include "documents/document_commands.h"
 #include "errorreport/io_error.h"
 #include "settings/config_values.h"
@@ -31,4 +32,5 @@ void Uivatelsk1Click()
     } catch (const EInOutError &e) {
         ReportIoError(QStringLiteral("Nastavení se nepodařilo uložit."), e);
     }
+    ReloadCodeVocabulary();
 }

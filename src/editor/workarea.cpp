@@ -372,7 +372,8 @@ void TForm2::HTMLEditor1Change()
         if (HTMLEditor1->CaretPos().y() == HTMLEditor1->LastCaretLine()) {
             // Typing on the caret's line refreshes the offer; deleting, a
             // tab and the program's own edits do not.
-            if (!SourceSyncGuard && HTMLEditor1->TextLength() >= LastTextLength && !TabPressed && Codeassistant)
+            if (!SourceSyncGuard && HTMLEditor1->TextLength() >= LastTextLength && !TabPressed
+                && Codeassistant)
                 Codeassistant->ShowCodeAssistant();
             TabPressed = false;
         } else {

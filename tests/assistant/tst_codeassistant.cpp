@@ -303,12 +303,14 @@ private slots:
     {
         QTest::addColumn<QString>("marked");
         QTest::addColumn<int>("action");
-        enum { Backspace, Delete, NewLine, Tab, Off, Down };
+        enum { Backspace, Delete, NewLine, Tab, Off, Down, Member };
         QTest::newRow("deleting back") << u"<P><b|"_s << int(Backspace);
         QTest::newRow("deleting forward") << u"<P>|<b"_s << int(Delete);
         QTest::newRow("a new line") << u"x|"_s << int(NewLine);
         QTest::newRow("a tab") << u"<TABLE|>"_s << int(Tab);
         QTest::newRow("switched off") << u"|"_s << int(Off);
+        QTest::newRow("member in a lower-case script block") << u"<script>\r\n|\r\n</script>"_s
+                                                             << int(Member);
         QTest::newRow("moving to another line") << u"<P>\r\n|\r\n</P>"_s << int(Down);
     }
     void neverOpens()
@@ -346,6 +348,9 @@ private slots:
             QVERIFY(shown());
             press(ed(), Qt::Key_Up);
             QCOMPARE(caretLine(), u"<|P>"_s);
+            break;
+        case 6:
+            type(u"document.w"_s);
             break;
         }
         QVERIFY(!shown());

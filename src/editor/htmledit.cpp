@@ -344,7 +344,10 @@ void THTMLEdit::keyPressEvent(QKeyEvent *event)
     if (isCharacter) {
         if (SwallowNextChar) {
             SwallowNextChar = false;
-            return;
+            // Only the space of Ctrl+Space; where the combination types
+            // none, the next real character is kept.
+            if (typed == QStringLiteral(" "))
+                return;
         }
         if (m_overwrite) {
             const int len = SelLength();

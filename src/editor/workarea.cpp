@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/program_dir.h"
+#include "assistant/codeassistant.h"
 #include "colours/html_colour.h"
 #include "colours/palette.h"
 #include "conversion/codec.h"
@@ -202,6 +203,7 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
         HTMLEditor1->AddLine(InactiveWorkspaceText());
         HTMLEditor1->SetModified(false);
     }
+    ReloadCodeVocabulary();
 
     // Tab 1: preview of the working copy.
     WebBrowser1 = new TWebBrowser(TabSheet2);
@@ -368,8 +370,16 @@ void TForm2::HTMLEditor1Change()
     UndoIdleMs = 0;
     if (!Docs.DocStates[0].Loading) {
         WorkingCopyStale = true;
-        if (HTMLEditor1->CaretPos().y() == HTMLEditor1->LastCaretLine())
-            TabPressed = false; // the code assistant's update joins here
+        if (HTMLEditor1->CaretPos().y() == HTMLEditor1->LastCaretLine()) {
+            // Typing on the caret's line refreshes the offer; deleting, a
+            // tab and the program's own edits do not.
+            if (!SourceSyncGuard && HTMLEditor1->TextLength() >= LastTextLength && !TabPressed
+                && Codeassistant)
+                Codeassistant->ShowCodeAssistant();
+            TabPressed = false;
+        } else {
+            AssistShowRequest = false;
+        }
         LastTextLength = HTMLEditor1->TextLength();
         FocusReturnTicks = 10;
         const int tabSize = Form13 ? Form13->tabulsize->text().toInt() : 5;
@@ -394,6 +404,9 @@ void TForm2::HTMLEditor1Change()
             Docs.Active().Modified = true;
             Docs.Active().CaretPos = HTMLEditor1->SelStart();
         }
+    } else {
+        // A text the program loads is the measure for the next keystroke.
+        LastTextLength = HTMLEditor1->TextLength();
     }
     ShowModifiedMark();
     ShowLength();
@@ -407,6 +420,9 @@ void TForm2::ShowModifiedMark()
 void TForm2::HTMLEditor1SelectionChange()
 {
     QScopedValueRollback guard(GutterSyncGuard, true);
+    if (Codeassistant)
+        Codeassistant->SetShown(AssistShowRequest);
+    AssistShowRequest = false;
     // The block caret follows the caret in overwrite mode.
     if (HTMLEditor1->Overwrite() && HTMLEditor1->SelLength() == 0)
         HTMLEditor1->SetSelLength(1);
@@ -417,7 +433,7 @@ void TForm2::HTMLEditor1SelectionChange()
         return;
     }
     Gutter->update();
-    if (SourceSyncGuard)
+    if (SourceSyncGuard || CodeassistantVisible())
         return;
     const QPoint caret = HTMLEditor1->CaretPos();
     SetPanelText(0, QString::number(caret.y() + 1) + QStringLiteral(": ") + QString::number(caret.x() + 1));
@@ -426,6 +442,21 @@ void TForm2::HTMLEditor1SelectionChange()
 void TForm2::HTMLEditor1KeyDown(QKeyEvent *event, bool *handled)
 {
     const int key = event->key();
+    if (CodeassistantVisible() && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        // Enter takes the offered word; no line break is typed.
+        Codeassistant->InsertCandidate();
+        *handled = true;
+        return;
+    }
+    if (CodeassistantVisible() && key == Qt::Key_Down && !(event->modifiers() & Qt::ShiftModifier)) {
+        // Down goes into the list at its second word; the caret stays.
+        LastCaretOffset = HTMLEditor1->SelStart();
+        if (Codeassistant->Grid->rowCount() > 1)
+            Codeassistant->Grid->setCurrentCell(1, 0);
+        FocusAssistList();
+        *handled = true;
+        return;
+    }
     if (key == Qt::Key_Left && HTMLEditor1->Overwrite() && !(event->modifiers() & Qt::ShiftModifier)) {
         // The block steps back one character.
         const int s = HTMLEditor1->SelStart();
@@ -434,8 +465,11 @@ void TForm2::HTMLEditor1KeyDown(QKeyEvent *event, bool *handled)
         *handled = true;
         return;
     }
-    if (key == Qt::Key_Escape)
+    if (key == Qt::Key_Escape) {
+        if (Codeassistant)
+            Codeassistant->SetShown(false);
         HTMLEditor1->setFocus();
+    }
     if (key == Qt::Key_Backspace && (event->modifiers() & Qt::AltModifier)) {
         Zpt1Click();
         *handled = true;
@@ -474,8 +508,13 @@ bool TForm2::FormKeyDown(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space && (event->modifiers() & Qt::ControlModifier)) {
         // The space the combination types is dropped; the completion list
-        // answers the combination once the code assistant is there.
+        // opens when there is something to offer.
         SwallowNextChar = true;
+        if (Codeassistant && PageControl1->currentIndex() == 0 && Docs.HasDocuments()) {
+            Codeassistant->ShowCodeAssistant();
+            Codeassistant->SetShown(AssistShowRequest);
+            AssistShowRequest = false;
+        }
         return false;
     }
     if (event->key() == Qt::Key_Tab)
@@ -545,6 +584,8 @@ bool TForm2::PanelLowered(int index) const
 
 void TForm2::Timer1Timer()
 {
+    if (HTMLEditor1->SelLength() > 0 && !HTMLEditor1->Overwrite() && Codeassistant)
+        Codeassistant->SetShown(false);
     FocusReturnTicks = std::max(0, FocusReturnTicks - 1);
     // Typing right after a click into the refreshable preview goes on in the
     // editor: the focus is handed back directly, the pointer stays put.

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/program_dir.h"
+#include "assistant/code_vocabulary.h"
 #include "colours/tcolor.h"
 #include "conversion/codec.h"
 #include "documents/project.h"
@@ -55,28 +56,7 @@ bool LoadVocabularyMemo(TForm13 *form)
 
 void SaveVocabularyMemo(const TForm13 *form)
 {
-    QList<QByteArray> lines;
-    for (const QString &line : form->VocabularyLines())
-        lines.append(Codec::EncodeWin1250(line));
-    // Byte order of the 8-bit text: capitals before small letters; lines
-    // that compare equal keep their order.
-    std::stable_sort(lines.begin(), lines.end());
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + "\r\n";
-
-    const QString path = VocabularyPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        throw EInOutError(path, f.errorString());
-    if (f.write(bytes) != bytes.size()) {
-        const QString message = f.errorString();
-        f.cancelWriting();
-        throw EInOutError(path, message);
-    }
-    if (!f.commit())
-        throw EInOutError(path, f.errorString());
+    TCodeVocabulary::SaveVocabulary(VocabularyPath(), form->VocabularyLines());
 }
 
 void ApplyToEditors(const TConfigValues &v)

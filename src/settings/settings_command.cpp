@@ -1,6 +1,7 @@
 #include "settings/settings_command.h"
 
 #include "app/application.h"
+#include "assistant/codeassistant.h"
 #include "documents/document_commands.h"
 #include "errorreport/io_error.h"
 #include "settings/config_values.h"
@@ -40,4 +41,5 @@ void Uivatelsk1Click()
         ReportIoError(QStringLiteral("Klávesové zkratky se nepodařilo uložit."), e);
     }
     ApplyShortcuts();
+    ReloadCodeVocabulary();
 }

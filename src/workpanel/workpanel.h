@@ -11,6 +11,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
+class TTagInspector;
 
 class TForm3 : public QWidget
 {
@@ -31,6 +32,7 @@ public:
     QAction *Zavt1 = nullptr;            // "Zavřít"
     QAction *ZavtVe1 = nullptr;          // "Zavřít Vše"
     QAction *Vlastnosti1 = nullptr;      // "Vlastnosti"
+    TTagInspector *Inspector = nullptr;  // the lower half: "Inspektor Tagů:"
 
     QWidget *Poznamky = nullptr;         // page "Poznámky"
     QPlainTextEdit *Memo2 = nullptr;     // the read-only explanation above the notes

@@ -47,6 +47,18 @@ QList<bool> QuotedMask(const QString &tag)
     return mask;
 }
 
+// The end (exclusive) of an unquoted value starting at i: the next space,
+// leaving out the "/" of a self-closing tag that ends right there.
+qsizetype UnquotedValueEnd(const QString &tag, qsizetype i)
+{
+    qsizetype j = i;
+    while (j < tag.size() && tag[j] != u' ' && tag[j] != u'>')
+        ++j;
+    if (j - 1 > i && tag[j - 1] == u'/' && QStringView(tag).mid(j).trimmed().isEmpty())
+        --j;
+    return j;
+}
+
 // The end (exclusive, 0-based) of the attribute's old text whose name ends
 // just before after: its "=", its value quoted or not; trailing spaces are
 // left out so the attributes around it stay apart.
@@ -67,12 +79,7 @@ qsizetype AttributeSpanEnd(const QString &tag, qsizetype after)
         end = close < 0 ? n : close + 1; // an unterminated value runs to the end
     } else if (sawEquals) {
         // Unquoted: up to the next space, keeping a self-closing "/" at the end.
-        qsizetype j = i;
-        while (j < n && tag[j] != u' ')
-            ++j;
-        if (j == n && j - 1 > i && tag[j - 1] == u'/')
-            --j;
-        end = j;
+        end = UnquotedValueEnd(tag, i);
     } else {
         end = i; // a bare attribute followed by the next one
     }
@@ -135,12 +142,7 @@ QString AttributeValueAfter(const QString &tag, int from)
     }
     if (!sawEquals)
         return {}; // bare attribute
-    qsizetype j = i;
-    while (j < n && tag[j] != u' ' && tag[j] != u'>')
-        ++j;
-    if (j == n && j - 1 > i && tag[j - 1] == u'/')
-        --j;
-    return tag.mid(i, j - i);
+    return tag.mid(i, UnquotedValueEnd(tag, i) - i);
 }
 
 QString AttributeValue(const QString &tag, const QString &name)

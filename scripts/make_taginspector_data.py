@@ -59,9 +59,9 @@ SANDBOX = ("allow-forms|allow-modals|allow-popups|allow-same-origin|allow-script
            "allow-top-navigation|allow-downloads")
 FORM_OVERRIDES = ["b:formaction:openhtml", "o:formenctype:" + ENCTYPE,
                   "o:formmethod:get|post|dialog", "c:formnovalidate", "o:formtarget:" + TARGET]
-CELL = ["t:abbr", "t:axis", "t:headers", "o:scope:row|col|rowgroup|colgroup", "t:rowspan",
-        "t:colspan", "o:align:" + ALIGN_CELL, "t:char", "t:charoff", "o:valign:" + VALIGN,
-        "k:bgcolor", "c:nowrap", "t:width", "t:height", "b:background:picturedialog"]
+CELL = ["o:align:" + ALIGN_CELL, "o:valign:" + VALIGN, "t:width", "t:height", "k:bgcolor",
+        "t:colspan", "t:rowspan", "c:nowrap", "b:background:picturedialog", "t:abbr", "t:axis",
+        "t:headers", "o:scope:row|col|rowgroup|colgroup", "t:char", "t:charoff"]
 
 E = {}
 # --- HTML 4.01 -------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "documents/document_commands.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
+#include "errorreport/error_report.h"
 #include "inspector/tag_hand_off.h"
 #include "inspector/tag_rewrite.h"
 #include "settings/load_config.h"
@@ -23,6 +24,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -95,6 +97,7 @@ TTagInspector::TTagInspector(QWidget *parent) : QWidget(parent)
     Valuelisteditor1->setFixedHeight(RowPitch * (VisibleRows + 1) + 2 * Valuelisteditor1->frameWidth());
     Valuelisteditor1->setEnabled(false);
     Valuelisteditor1->viewport()->installEventFilter(this);
+    Valuelisteditor1->installEventFilter(this);
     layout->addWidget(Valuelisteditor1);
 
     QWidget *host = Valuelisteditor1->viewport();
@@ -336,6 +339,14 @@ bool TTagInspector::eventFilter(QObject *watched, QEvent *event)
         const int row = Valuelisteditor1->rowAt(int(press->position().y())) + 1;
         Valuelisteditor1MouseDown(row);
         return true; // the list itself has nothing to edit in place
+    }
+    if (watched == Valuelisteditor1 && event->type() == QEvent::KeyPress) {
+        // Enter opens the current row's editor for those who use the keyboard.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && Valuelisteditor1->currentRow() >= 0) {
+            Valuelisteditor1MouseDown(Valuelisteditor1->currentRow() + 1);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -608,7 +619,13 @@ void TTagInspector::RefreshInspector(THTMLEdit *editor)
         if (changed) {
             last = tag;
             ClearInspector();
-            InspectTag(tag + u' ');
+            try {
+                InspectTag(tag + u' ');
+            } catch (const std::exception &e) {
+                // A broken data file is reported here, so the caller's own
+                // work (opening a document, switching) still completes.
+                ShowErrorReport(ErrorInfoFrom(e));
+            }
         }
         Valuelisteditor1->setEnabled(true);
     } else {

@@ -8,6 +8,8 @@
 #include "documents/document_commands.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
+#include "errorreport/error_report.h"
+#include "errorreport/exception_dialog.h"
 #include "errorreport/io_error.h"
 #include "inspector/tag_hand_off.h"
 #include "inspector/tag_inspector.h"
@@ -23,6 +25,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -202,6 +206,17 @@ private slots:
         QTest::keyClick(insp()->Edit2, 'z');
         QCOMPARE(ed()->Line(1), u"<img src=\"a.gif\" alt=\"z\"> tail"_s);
         QCOMPARE(ed()->Text().count(u"alt="_s), 1);
+    }
+
+    void enterOpensTheCurrentRow()
+    {
+        open("<img src=\"a.gif\" alt=\"q\">\r\n", 0, 3);
+        QTableWidget *list = insp()->Valuelisteditor1;
+        list->setCurrentCell(rowOf(u"alt"_s) - 1, 1);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(insp()->CurrentRow, rowOf(u"alt"_s));
+        QVERIFY(insp()->Edit2->isVisible());
+        QCOMPARE(insp()->Edit2->text(), u"q"_s);
     }
 
     void absentAttributeAppended_data()
@@ -499,6 +514,23 @@ private slots:
         QCOMPARE(insp()->RowCount(), 0);
     }
 
+    void brokenFileOnTheCaretsWayIsReported()
+    {
+        TErrorReportTesting::noModalLoop = true;
+        WriteFile(inspectorFolder() + u"p.if"_s, "text id\r\nbutton src\r\n");
+        open("<p>x</p>\r\n", 0, 2);
+        QPointer<TExceptionDialog> dialog = TErrorReportTesting::lastDialog;
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->ReportReady());
+        const QString report = dialog->DetailsMemo->toPlainText();
+        QVERIFY2(report.contains(u"Chybný řádek 2 v souboru "_s), qPrintable(report.left(400)));
+        QVERIFY(report.contains(u"p.if"_s));
+        dialog->reject();
+        QTRY_VERIFY(!ErrorReportShowing());
+        QVERIFY(Docs.HasDocuments()); // the document opened all the same
+        QCOMPARE(ed()->Line(0), u"<p>x</p>"_s);
+    }
+
     void otherTabsUpdateTheCellOnly()
     {
         open("<img src=\"a.gif\" alt=\"x\">\r\n", 0, 3);
@@ -547,4 +579,4 @@ private slots:
 };
 
 QTEST_MAIN(TestTagInspector)
-#include "tst_tag_inspector.moc"
+#include "tst_taginsp_window.moc"

@@ -12,6 +12,7 @@
 #include "imagemap/imagemap_commands.h"
 #include "editor/htmledit.h"
 #include "editor/workarea.h"
+#include "inspector/tag_hand_off.h"
 #include "preview/refreshable_preview.h"
 #include "errorreport/io_error.h"
 #include "settings/load_config.h"
@@ -106,6 +107,10 @@ bool AutoSaveOnSwitch()
 // Step 12 of a switch: length panel and the caret-move handling, caret unmoved.
 void AfterSwitch()
 {
+    // The inspector reads the tag afresh; the map command waits for a MAP tag.
+    LastTag1.clear();
+    if (Form1)
+        Form1->EditovatImageMapu1->setEnabled(false);
     Form2->ShowLength();
     Form2->HTMLEditor1SelectionChange();
 }

@@ -13,6 +13,7 @@
 #include "editor/keyboard_state.h"
 #include "editor/line_gutter.h"
 #include "inspector/tag_hand_off.h"
+#include "inspector/tag_inspector.h"
 #include "markup/insert_tag_program.h"
 #include "markup/insertion_commands.h"
 #include "settings/userconfig.h"
@@ -258,6 +259,11 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     connect(HTMLEditor1, &THTMLEdit::OnSelectionChange, this, &TForm2::HTMLEditor1SelectionChange);
     connect(HTMLEditor1, &THTMLEdit::OnKeyDown, this, &TForm2::HTMLEditor1KeyDown);
     connect(HTMLEditor2, &THTMLEdit::OnKeyDown, this, &TForm2::Keydownhandler);
+    // The inspector follows the translator's code editor too.
+    connect(HTMLEditor2, &THTMLEdit::OnSelectionChange, this, [this] {
+        if (!SourceSyncGuard)
+            RefreshInspector(HTMLEditor2);
+    });
     // A tab picked by the user runs the tab-change handling; the program's
     // own tab changes (opening, F1) do not.
     connect(PageControl1, &QTabWidget::tabBarClicked, this, [this](int index) {
@@ -344,6 +350,7 @@ void TForm2::PageControl1Change(int index)
     }
     LastTag1.clear();
     LastTag2.clear();
+    ClearInspector();
     if (index == 1 && Docs.HasDocuments())
         WebBrowser1->Navigate(Docs.ActiveFile());
     if (index != 2)
@@ -426,8 +433,10 @@ void TForm2::HTMLEditor1SelectionChange()
     // The block caret follows the caret in overwrite mode.
     if (HTMLEditor1->Overwrite() && HTMLEditor1->SelLength() == 0)
         HTMLEditor1->SetSelLength(1);
-    if (HTMLEditor1->SelLength() > 0)
+    if (HTMLEditor1->SelLength() > 0) {
+        ClearInspector();
         LastTag1.clear();
+    }
     if (SkipCaretHandlingOnce) {
         SkipCaretHandlingOnce = false;
         return;
@@ -437,6 +446,7 @@ void TForm2::HTMLEditor1SelectionChange()
         return;
     const QPoint caret = HTMLEditor1->CaretPos();
     SetPanelText(0, QString::number(caret.y() + 1) + QStringLiteral(": ") + QString::number(caret.x() + 1));
+    RefreshInspector(HTMLEditor1);
 }
 
 void TForm2::HTMLEditor1KeyDown(QKeyEvent *event, bool *handled)

@@ -4,6 +4,8 @@
 #include "assistant/codeassistant.h"
 #include "documents/document_commands.h"
 #include "errorreport/io_error.h"
+#include "inspector/tag_hand_off.h"
+#include "inspector/tag_inspector.h"
 #include "settings/config_values.h"
 #include "settings/load_config.h"
 #include "settings/shortcuts.h"
@@ -13,6 +15,10 @@ void Uivatelsk1Click()
 {
     if (!Form13)
         return;
+    // The settings change how the inspector reads and writes: it starts afresh.
+    ClearInspector();
+    LastTag1.clear();
+    LastTag2.clear();
     try {
         LoadConfig(); // the dialog always opens on the saved values
     } catch (const EInOutError &e) {

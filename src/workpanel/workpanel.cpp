@@ -5,6 +5,7 @@
 #include "documents/project_commands.h"
 #include "documents/working_copy.h"
 #include "workpanel/file_manager.h"
+#include "inspector/tag_inspector.h"
 #include "workpanel/file_properties.h"
 
 #include <QAction>
@@ -53,6 +54,8 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Tool)
     empty->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     StringGrid1->setItem(0, 0, empty);
     page->addWidget(StringGrid1, 1);
+    Inspector = new TTagInspector(Projekt);
+    page->addWidget(Inspector);
 
     popupprojekt = new QMenu(this);
     Pidat1 = popupprojekt->addAction(QStringLiteral("Přidat..."), this, [] { OpenCommand(); });

@@ -12,6 +12,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class TFileManager;
+class TTagInspector;
 
 class TForm3 : public QWidget
 {
@@ -32,6 +33,7 @@ public:
     QAction *Zavt1 = nullptr;            // "Zavřít"
     QAction *ZavtVe1 = nullptr;          // "Zavřít Vše"
     QAction *Vlastnosti1 = nullptr;      // "Vlastnosti"
+    TTagInspector *Inspector = nullptr;  // the lower half: "Inspektor Tagů:"
 
     TFileManager *FileManager = nullptr; // page "Správce souborů"
 

@@ -6,12 +6,31 @@
 #include "preview/web_browser.h"
 #include "scripted_dialogs.h"
 
+#include <QDir>
 #include <QFile>
+
+namespace {
+
+// The tag inspector reads its files on every caret move into a tag; a
+// program folder without them would end in the error report.
+void InstallShippedInspectorData(const QString &programDir)
+{
+    const QString from = QStringLiteral(SHIPPED_DATA_DIR "/Data/");
+    const QString to = programDir + QStringLiteral("/Data/");
+    QDir().mkpath(to + QStringLiteral("Taginspektor"));
+    QFile::copy(from + QStringLiteral("basefonts.dat"), to + QStringLiteral("basefonts.dat"));
+    const QDir tags(from + QStringLiteral("Taginspektor"));
+    for (const QString &name : tags.entryList(QDir::Files))
+        QFile::copy(tags.filePath(name), to + QStringLiteral("Taginspektor/") + name);
+}
+
+} // namespace
 
 TWindowFixture::TWindowFixture()
 {
     PrepareWebEngineEnvironment();
     SetProgramDir(m_program.path());
+    InstallShippedInspectorData(m_program.path());
     dialogs = InstallScriptedDialogs();
     CreateWindows();
 }

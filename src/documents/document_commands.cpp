@@ -67,6 +67,7 @@ void LoadEditor(const QStringList &lines)
     QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
     Editor()->ClearLines();
     Editor()->SetLines(lines);
+    Form2->WorkingCopyStale = false; // the editor holds what its working copy holds
 }
 
 void ShowInactive()
@@ -133,6 +134,9 @@ void ReportIoError(const QString &lead, const EInOutError &error)
 bool StoreActiveWorkingCopy()
 {
     if (!Docs.HasDocuments())
+        return true;
+    // Unchanged since it was loaded or last written: the file holds it.
+    if (!Form2->WorkingCopyStale && QFileInfo::exists(Docs.ActiveFile()))
         return true;
     try {
         Form2->Ulozsoubor(Docs.ActiveFile());
@@ -205,7 +209,7 @@ void OpenDocument(const QString &path, TOpenOptions options)
     TTextFileContent content;
     try {
         if (!restore)
-            CopyFileContents(path, wc);
+            CopyFileContents(path, wc, /*synced=*/false); // the document itself is on disk
         content = TextFile::Read(wc);
     } catch (const EInOutError &e) {
         ReportIoError(QStringLiteral("Soubor ") + path
@@ -282,6 +286,7 @@ void SelectDocument(int row)
         Form2->PageControl1->setCurrentIndex(0);
         Editor()->SetSelStart(Docs.DocStates[k].CaretPos);
         Editor()->ScrollCaret();
+        Form2->WorkingCopyStale = false;
     }
     Form2->ShowModifiedMark();
     Form2->ResetHistory();

@@ -68,7 +68,7 @@ mode_t NewFileMode()
 
 // A temporary file beside target with bytes in it, synced; returns its name.
 QString WriteTemporary(const QString &target, const QByteArray &bytes, const struct stat *like,
-                       TStage writeStage)
+                       TStage writeStage, bool sync = true)
 {
     const QFileInfo info(target);
     QByteArray name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.~") + info.fileName()
@@ -94,7 +94,7 @@ QString WriteTemporary(const QString &target, const QByteArray &bytes, const str
     } else {
         ::fchmod(fd, NewFileMode());
     }
-    if ((error = Injected(TStage::Sync, target)) || (::fsync(fd) != 0 && (error = errno)))
+    if ((error = Injected(TStage::Sync, target)) || (sync && ::fsync(fd) != 0 && (error = errno)))
         abandon(error);
     if (::close(fd) != 0) {
         error = errno;
@@ -104,16 +104,17 @@ QString WriteTemporary(const QString &target, const QByteArray &bytes, const str
     return tempName;
 }
 
-void Replace(const QString &target, const QByteArray &bytes, const struct stat *old)
+void Replace(const QString &target, const QByteArray &bytes, const struct stat *old, bool sync)
 {
-    const QString temp = WriteTemporary(target, bytes, old, TStage::Write);
+    const QString temp = WriteTemporary(target, bytes, old, TStage::Write, sync);
     int error = Injected(TStage::Rename, target);
     if (error || ::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
         error = error ? error : errno;
         ::unlink(QFile::encodeName(temp).constData());
         Fail(target, error);
     }
-    SyncFolder(QFileInfo(target).absolutePath());
+    if (sync)
+        SyncFolder(QFileInfo(target).absolutePath());
 }
 
 void Rewrite(int fd, const QByteArray &bytes, int *error)
@@ -170,8 +171,9 @@ QByteArray Read(const QString &path)
     return bytes;
 }
 
-void Write(const QString &path, const QByteArray &bytes)
+void Write(const QString &path, const QByteArray &bytes, TDurability durability)
 {
+    const bool sync = durability == TDurability::Synced;
     QString target = path;
     const QFileInfo info(path);
     if (info.isSymLink()) {
@@ -184,7 +186,7 @@ void Write(const QString &path, const QByteArray &bytes)
     if (::stat(QFile::encodeName(target).constData(), &st) != 0) {
         if (errno != ENOENT)
             Fail(path, errno);
-        Replace(target, bytes, nullptr);
+        Replace(target, bytes, nullptr, sync);
         return;
     }
     if (!S_ISREG(st.st_mode))
@@ -194,7 +196,7 @@ void Write(const QString &path, const QByteArray &bytes)
     if (st.st_nlink > 1)
         WriteInPlace(target, bytes, st);
     else
-        Replace(target, bytes, &st);
+        Replace(target, bytes, &st, sync);
 }
 
 } // namespace DurableFile

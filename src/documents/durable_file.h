@@ -16,9 +16,13 @@ enum class TStage { Create, Write, Sync, Rename, Backup, InPlace };
 // Test seam: returns the errno to fail a stage with, 0 to let it run.
 inline std::function<int(TStage stage, const QString &path)> FaultHook;
 
+// Unsynced is for copies whose source is safe on disk already (a working
+// copy made at open): still atomic, without waiting for the disk.
+enum class TDurability { Synced, Unsynced };
+
 // Replaces (or creates) path with bytes; throws EInOutError with the system's
 // message. On failure the old file is unchanged.
-void Write(const QString &path, const QByteArray &bytes);
+void Write(const QString &path, const QByteArray &bytes, TDurability durability = TDurability::Synced);
 
 // The whole file, or EInOutError.
 QByteArray Read(const QString &path);

@@ -37,11 +37,12 @@ QString DocumentPath(const QString &workingCopy)
     return ExtractFilePath(workingCopy) + name.mid(2, name.size() - 3);
 }
 
-void CopyFileContents(const QString &src, const QString &dst)
+void CopyFileContents(const QString &src, const QString &dst, bool synced)
 {
     // Documents are at most 64 MB: read whole, then replace the target in
-    // one durable step.
-    DurableFile::Write(dst, DurableFile::Read(src));
+    // one step.
+    DurableFile::Write(dst, DurableFile::Read(src),
+                       synced ? DurableFile::TDurability::Synced : DurableFile::TDurability::Unsynced);
 }
 
 void DeleteWorkingCopy(const QString &path)

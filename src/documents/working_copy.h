@@ -18,7 +18,9 @@ QString ExtractFilePath(const QString &path);
 // Byte copy of src onto dst. dst is replaced only when the whole copy has
 // been written (temporary file and rename), so a failure never leaves a
 // half-written document. Throws EInOutError.
-void CopyFileContents(const QString &src, const QString &dst);
+// synced: wait until the copy is on the disk (not needed for a copy of a
+// file that is there already).
+void CopyFileContents(const QString &src, const QString &dst, bool synced = true);
 
 // Throws EInOutError when the file exists and cannot be removed.
 void DeleteWorkingCopy(const QString &path);

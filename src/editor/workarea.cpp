@@ -316,6 +316,10 @@ void TForm2::Ulozsoubor(const QString &wcPath)
     const Codec::TextEncoding encoding =
         Docs.HasDocuments() ? Docs.Active().Encoding : Codec::TextEncoding::Windows1250;
     TextFile::Write(wcPath, HTMLEditor1->Lines(), encoding);
+    if (Docs.HasDocuments() && wcPath == Docs.ActiveFile()) {
+        WorkingCopyStale = false;
+        WorkingCopyAgeMs = 0;
+    }
 }
 
 void TForm2::SetGutterVisible(bool visible)
@@ -648,15 +652,14 @@ void TForm2::WriteWorkingCopyAtPause()
     // What was typed survives the program's sudden end: the working copy is
     // the text offered back at the next open. Written at a pause, never per
     // keystroke.
-    WorkingCopyStale = false;
-    WorkingCopyAgeMs = 0;
-    if (!Docs.HasDocuments() || Docs.DocStates[0].Loading || !Docs.Active().Modified)
+    if (!Docs.HasDocuments() || Docs.DocStates[0].Loading)
         return;
     try {
         Ulozsoubor(Docs.ActiveFile());
     } catch (const EInOutError &) {
-        // The next explicit save reports the failure; a pause must not
-        // interrupt typing with a message.
+        // The next explicit save or switch reports the failure; a pause must
+        // not interrupt typing with a message.
+        WorkingCopyAgeMs = 0;
     }
 }
 

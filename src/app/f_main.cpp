@@ -16,6 +16,9 @@
 #include "markup/insert_tag.h"
 #include "markup/insert_tag_program.h"
 #include "markup/insertion_commands.h"
+#include "markup/tablesize.h"
+#include "translator/dhtml_safe.h"
+#include "translator/html_translator.h"
 #include "workpanel/workpanel.h"
 
 #include <QAction>
@@ -54,7 +57,6 @@ bool PendingAction(TCommandAction action)
 {
     switch (action) {
     case TCommandAction::PaletteColour:   // the palette window
-    case TCommandAction::TableSizePicker: // the table-size picker
         return true;
     default:
         return false;
@@ -563,8 +565,13 @@ void TForm1::ClipboardCommand(TClipboardOp op)
         // The menu belongs to another window, so the translator editor has
         // the focus when it is its window's focus widget.
         THTMLEdit *translator = Form2->HTMLEditor2;
-        if (translator->hasFocus() || Form2->focusWidget() == translator)
+        if (translator->hasFocus() || Form2->focusWidget() == translator) {
             ApplyClipboardOp(translator, int(op));
+        } else if (Form2->Translator->DHTMLEdit1->HasFocus()) {
+            static constexpr int commands[] = {DECMD::CUT, DECMD::COPY, DECMD::PASTE, DECMD::DELETE,
+                                               DECMD::SELECTALL};
+            Form2->Translator->DHTMLEdit1->ExecCommand(commands[int(op)]);
+        }
         return;
     }
     // With no document the editor shows only the inactive message, which
@@ -702,8 +709,11 @@ void TForm1::RunInsertionCommand(const TInsertionCommand &command)
         if (Form2)
             Form2->GoToBookmark(command.bookmark);
         break;
-    case TCommandAction::PaletteColour:
     case TCommandAction::TableSizePicker:
-        break; // disabled until their windows exist
+        if (Form6)
+            Form6->ShowTablePicker(QStringLiteral("RICH"));
+        break;
+    case TCommandAction::PaletteColour:
+        break; // disabled until its window exists
     }
 }

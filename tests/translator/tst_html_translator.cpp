@@ -1,0 +1,442 @@
+// The HTML Translator tab on the real windows, with the visual editor in the
+// real browser engine.
+#include "app/application.h"
+#include "colours/palette_hand_off.h"
+#include "documents/document_commands.h"
+#include "documents/document_table.h"
+#include "editor/htmledit.h"
+#include "editor/workarea.h"
+#include "markup/tablesize.h"
+#include "scripted_dialogs.h"
+#include "settings/userconfig.h"
+#include "translator/dhtml_safe.h"
+#include "translator/html_translator.h"
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int PageWait = 60000;
+constexpr int StateWait = 10000;
+
+int Count(const QString &text, const QString &what)
+{
+    return int(text.count(what));
+}
+
+} // namespace
+
+class TestHtmlTranslator : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TWindowFixture> fx;
+    THTMLTranslator *tr = nullptr;
+    TDHTMLSafe *visual = nullptr;
+
+    // A document open and the translator tab entered as the user does.
+    void enterTab(const QByteArray &doc = "<P>doc</P>\r\n")
+    {
+        OpenDocument(fx->writeDoc(u"a.htm"_s, doc));
+        Form2->PageControl1->setCurrentIndex(2);
+        Form2->PageControl1Change(2);
+        tr = Form2->Translator;
+        visual = tr->DHTMLEdit1;
+    }
+
+    // The code pushed to the visual editor and its page ready.
+    bool load(const QString &code)
+    {
+        tr->HTMLEditor2->SetText(code);
+        QSignalSpy changed(visual, &TDHTMLSafe::OnDisplayChanged);
+        tr->SpeedButton33->click();
+        return QTest::qWaitFor([&] { return visual->Ready(); }, PageWait);
+    }
+
+    bool select(const QString &text)
+    {
+        visual->SelectText(text);
+        return QTest::qWaitFor([&] { return visual->QueryStatus(DECMD::BOLD) >= DECMDF::ENABLED; }, StateWait);
+    }
+
+    bool selectCell(int index)
+    {
+        visual->SelectCell(index);
+        return QTest::qWaitFor([&] { return visual->QueryStatus(DECMD::INSERTROW) == DECMDF::ENABLED; }, StateWait);
+    }
+
+    // Runs a command and waits for the state it leads to.
+    bool run(int command, const QVariant &in, const std::function<bool()> &done)
+    {
+        visual->ExecCommand(command, in);
+        return QTest::qWaitFor(done, StateWait);
+    }
+
+    QString pulled()
+    {
+        tr->SpeedButton34->click();
+        return tr->HTMLEditor2->Text();
+    }
+
+    void markupStyle(bool strong, bool em, bool upper)
+    {
+        (strong ? Form13->usestrong : Form13->RadioButton3)->setChecked(true);
+        (em ? Form13->useem : Form13->RadioButton2)->setChecked(true);
+        Form13->Useuppercase->setChecked(upper);
+    }
+
+private slots:
+    void init() { fx = std::make_unique<TWindowFixture>(); }
+    void cleanup()
+    {
+        tr = nullptr;
+        visual = nullptr;
+        fx.reset();
+    }
+
+    void tabControlsCarryTheirCaptionsAndHints()
+    {
+        enterTab();
+        QCOMPARE(tr->GroupBox1->title(), u"Nastavení Body(Nemá vliv na výstupní kód)"_s);
+        QCOMPARE(tr->GroupBox2->title(), u"Editor Formátovaného Textu"_s);
+        QCOMPARE(tr->GroupBox3->title(), u"Editor Kódu (Vloží barvu)"_s);
+        QCOMPARE(tr->Button1->text(), u"Vložit do kódu (Na pozici kurzoru)"_s);
+        QCOMPARE(tr->Label6->text(), u"Editor Kódu (Pouze část BODY)"_s);
+        const QList<std::pair<QToolButton *, QString>> hints{
+            {tr->SpeedButton30, u"Tučné písmo"_s}, {tr->SpeedButton31, u"Kurzíva"_s},
+            {tr->SpeedButton32, u"Podtržení"_s}, {tr->SpeedButton37, u"Zarovnat vlevo"_s},
+            {tr->SpeedButton38, u"Zarovnat na střed"_s}, {tr->SpeedButton39, u"Zarovnat vpravo"_s},
+            {tr->SpeedButton28, u"Vložit obrázek..."_s}, {tr->SpeedButton46, u"Vložit Tabulku"_s},
+            {tr->SpeedButton47, u"Vložit řadu"_s}, {tr->SpeedButton48, u"Vložit sloupec"_s},
+            {tr->SpeedButton49, u"Vložit buňku"_s}, {tr->SpeedButton50, u"Smazat řadu"_s},
+            {tr->SpeedButton51, u"Smazat sloupec"_s}, {tr->SpeedButton52, u"Smazat buňku"_s},
+            {tr->SpeedButton53, u"Rozdělit buňku"_s}, {tr->SpeedButton54, u"Sloučit buňky"_s},
+            {tr->SpeedButton40, u"Vložit barvu z palety"_s}, {tr->SpeedButton41, u"Vložit vlastní barvu"_s},
+            {tr->SpeedButton44, u"Vložit barvu z palety"_s}, {tr->SpeedButton45, u"Vložit vlastní barvu"_s},
+        };
+        for (const auto &[button, hint] : hints)
+            QCOMPARE(button->toolTip(), hint);
+        QCOMPARE(tr->CodeColourButtons.size(), 17);
+        QCOMPARE(tr->ComboBox6->count(), 7);
+        QCOMPARE(tr->ComboBox1->count(), 16);
+        // Entering the tab: the first paragraph and the BODY settings' start.
+        QCOMPARE(tr->HTMLEditor2->Text(), u"<P>&nbsp;</P>"_s);
+        QCOMPARE(tr->ComboBox1->currentText(), u"White"_s);
+        QCOMPARE(tr->ComboBox3->currentText(), u"Blue"_s);
+        QCOMPARE(tr->ComboBox2->currentText(), u"Black"_s);
+        QCOMPARE(tr->Edit1->text(), u"Není"_s);
+        QVERIFY(QTest::qWaitFor([&] { return visual->Ready(); }, PageWait));
+        QVERIFY(visual->DocumentHTML().contains(u"<BODY bgcolor=White link=Blue>"_s));
+    }
+
+    void boldThroughTheButtonThenPulled_data()
+    {
+        QTest::addColumn<bool>("strong");
+        QTest::addColumn<bool>("em");
+        QTest::addColumn<bool>("upper");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("STRONG") << true << true << true << 30 << u"<P>Dobrý <STRONG>den</STRONG></P>"_s;
+        QTest::newRow("B") << false << true << true << 30 << u"<P>Dobrý <B>den</B></P>"_s;
+        QTest::newRow("b in lower case") << false << true << false << 30 << u"<p>Dobrý <b>den</b></p>"_s;
+        QTest::newRow("EM") << true << true << true << 31 << u"<P>Dobrý <EM>den</EM></P>"_s;
+        QTest::newRow("I") << true << false << true << 31 << u"<P>Dobrý <I>den</I></P>"_s;
+        QTest::newRow("U") << false << false << true << 32 << u"<P>Dobrý <U>den</U></P>"_s;
+    }
+
+    void boldThroughTheButtonThenPulled()
+    {
+        QFETCH(bool, strong);
+        QFETCH(bool, em);
+        QFETCH(bool, upper);
+        QFETCH(int, button);
+        QFETCH(QString, code);
+        enterTab();
+        markupStyle(strong, em, upper);
+        QVERIFY(load(u"<P>Dobrý den</P>"_s));
+        QVERIFY(select(u"den"_s));
+        QToolButton *b = button == 30 ? tr->SpeedButton30 : button == 31 ? tr->SpeedButton31 : tr->SpeedButton32;
+        const int command = button == 30 ? DECMD::BOLD : button == 31 ? DECMD::ITALIC : DECMD::UNDERLINE;
+        QCOMPARE(visual->QueryStatus(command), int(DECMDF::ENABLED));
+        QVERIFY(!b->isChecked());
+        b->click();
+        QVERIFY(QTest::qWaitFor([&] { return visual->QueryStatus(command) == DECMDF::LATCHED; }, StateWait));
+        QVERIFY(b->isChecked());
+        QCOMPARE(pulled(), code);
+
+        // A second click while the format is on changes nothing.
+        QVERIFY(load(code));
+        QVERIFY(select(u"den"_s));
+        QVERIFY(QTest::qWaitFor([&] { return visual->QueryStatus(command) == DECMDF::LATCHED; }, StateWait));
+        b->click();
+        QTest::qWait(300);
+        QCOMPARE(visual->QueryStatus(command), int(DECMDF::LATCHED));
+        QCOMPARE(pulled(), code);
+    }
+
+    // What the engine really writes for each format, through the pull.
+    void engineOutputPulled_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QVariant>("argument");
+        QTest::addColumn<QString>("pulled");
+        QTest::newRow("font name") << u"<P>ab cd</P>"_s << u"cd"_s << int(DECMD::SETFONTNAME)
+                                   << QVariant(u"Arial"_s) << u"<P>ab <FONT FACE=\"Arial\">cd</FONT></P>"_s;
+        QTest::newRow("font size") << u"<P>ab cd</P>"_s << u"cd"_s << int(DECMD::SETFONTSIZE) << QVariant(5)
+                                   << u"<P>ab <FONT SIZE=\"5\">cd</FONT></P>"_s;
+        QTest::newRow("colour by name") << u"<P>ab cd</P>"_s << u"cd"_s << int(DECMD::SETFORECOLOR)
+                                        << QVariant(u"Red"_s) << u"<P>ab <FONT COLOR=\"#ff0000\">cd</FONT></P>"_s;
+        QTest::newRow("colour as hex") << u"<P>ab cd</P>"_s << u"cd"_s << int(DECMD::SETFORECOLOR)
+                                       << QVariant(u"#00FF00"_s) << u"<P>ab <FONT COLOR=\"#00ff00\">cd</FONT></P>"_s;
+        QTest::newRow("centre") << u"<P>ab cd</P>"_s << u"cd"_s << int(DECMD::JUSTIFYCENTER) << QVariant()
+                                << u"<P ALIGN=\"center\">ab cd</P>"_s;
+        QTest::newRow("right") << u"<P>ab cd</P>"_s << u"cd"_s << int(DECMD::JUSTIFYRIGHT) << QVariant()
+                               << u"<P ALIGN=\"right\">ab cd</P>"_s;
+        QTest::newRow("list kept") << u"<UL><LI>ab</LI><LI>cd</LI></UL>"_s << u"cd"_s << int(DECMD::BOLD)
+                                   << QVariant() << u"<UL><LI>ab</LI><LI><B>cd</B></LI></UL>"_s;
+        QTest::newRow("table cell") << u"<TABLE border=1><TR><TD>ab</TD><TD>cd</TD></TR></TABLE>"_s << u"cd"_s
+                                    << int(DECMD::ITALIC) << QVariant()
+                                    << u"<TABLE BORDER=\"1\"><TBODY><TR><TD>ab</TD><TD><I>cd</I></TD></TR></TBODY></TABLE>"_s;
+        QTest::newRow("picture kept") << u"<P>ab <IMG src=\"pic.gif\" alt=\"a b\"> cd</P>"_s << u"ab"_s
+                                      << int(DECMD::UNDERLINE) << QVariant()
+                                      << u"<P><U>ab</U> <IMG SRC=\"pic.gif\" ALT=\"a b\"> cd</P>"_s;
+    }
+
+    void engineOutputPulled()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, selection);
+        QFETCH(int, command);
+        QFETCH(QVariant, argument);
+        QFETCH(QString, pulled);
+        enterTab();
+        markupStyle(false, false, true);
+        QVERIFY(load(code));
+        QVERIFY(select(selection));
+        const QString before = visual->DocumentHTML();
+        QVERIFY(run(command, argument, [&] { return visual->DocumentHTML() != before; }));
+        QCOMPARE(this->pulled(), pulled);
+    }
+
+    void pictureCommandAsksForTheFile()
+    {
+        enterTab();
+        markupStyle(false, false, true);
+        QVERIFY(load(u"<P>ab</P>"_s));
+        QVERIFY(select(u"ab"_s));
+        const QString picture = fx->writeDoc(u"p.gif"_s, "GIF89a");
+        fx->dialogs->openAnswers << QStringList{picture};
+        const QString before = visual->DocumentHTML();
+        tr->SpeedButton28->click();
+        QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML() != before; }, StateWait));
+        QVERIFY2(pulled().contains(u"<IMG SRC=\"file://"_s + picture + u'"'), qPrintable(tr->HTMLEditor2->Text()));
+    }
+
+    void displayFollowsTheSelection()
+    {
+        enterTab();
+        QVERIFY(load(u"<P>ab <FONT size=5 color=#ff0000 face=Arial>cd</FONT></P><P align=center>ef</P>"_s));
+        QVERIFY(select(u"cd"_s));
+        QVERIFY(QTest::qWaitFor([&] { return tr->ComboBox6->currentText() == u"5"_s; }, StateWait));
+        QCOMPARE(tr->ComboBox2->currentText(), u"Red"_s);
+        QCOMPARE(tr->ComboBox5->currentText(), u"Arial"_s);
+        QVERIFY(!tr->SpeedButton30->isChecked());
+        QVERIFY(!tr->SpeedButton38->isChecked());
+        // The display update shows the colour; it does not apply it.
+        QCOMPARE(Count(visual->DocumentHTML(), u"<FONT"_s), 1);
+        QVERIFY(select(u"ef"_s));
+        QVERIFY(QTest::qWaitFor([&] { return tr->SpeedButton38->isChecked(); }, StateWait));
+        QVERIFY(!tr->SpeedButton37->isChecked());
+        QVERIFY(!tr->SpeedButton47->isEnabled());
+    }
+
+    void tableInsertedThroughThePicker()
+    {
+        enterTab();
+        markupStyle(false, false, true);
+        QVERIFY(load(u"<P>ab</P>"_s));
+        QVERIFY(select(u"ab"_s));
+        tr->SpeedButton46->click();
+        QVERIFY(Form6->isVisible());
+        QCOMPARE(TableTarget, u"DHTML"_s);
+        Form6->PickAt(45, 50); // 3 columns, 2 rows
+        QCOMPARE(Form6->Panel1->text(), u"3x2"_s);
+        const QString before = visual->DocumentHTML();
+        Form6->FormClick();
+        QVERIFY(!Form6->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML() != before; }, StateWait));
+        const QString code = pulled();
+        QVERIFY2(code.contains(u"<TABLE BORDER=\"1\" CELLPADDING=\"1\" CELLSPACING=\"1\"><TBODY>"
+                               "<TR><TD></TD><TD></TD><TD></TD></TR><TR><TD></TD><TD></TD><TD></TD></TR>"
+                               "</TBODY></TABLE>"_s),
+                 qPrintable(code));
+        // The picker does nothing while the editor reports the command
+        // unavailable: here, before the new page has reported at all.
+        tr->HTMLEditor2->SetText(u"<P>ef</P>"_s);
+        tr->SpeedButton33->click();
+        QVERIFY(visual->QueryStatus(DECMD::INSERTTABLE) != DECMDF::ENABLED);
+        tr->SpeedButton46->click();
+        Form6->PickAt(45, 50);
+        Form6->FormClick();
+        QVERIFY(QTest::qWaitFor([&] { return visual->Ready(); }, PageWait));
+        QTest::qWait(300);
+        QVERIFY(!visual->DocumentHTML().contains(u"TABLE"_s));
+    }
+
+    void rowColumnAndCellCommands()
+    {
+        enterTab();
+        markupStyle(false, false, true);
+        QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
+        QVERIFY(selectCell(0));
+        QVERIFY(QTest::qWaitFor([&] { return tr->SpeedButton47->isEnabled(); }, StateWait));
+        for (QToolButton *b : {tr->SpeedButton48, tr->SpeedButton49, tr->SpeedButton50, tr->SpeedButton51,
+                               tr->SpeedButton52, tr->SpeedButton53, tr->SpeedButton54})
+            QVERIFY(b->isEnabled());
+        const auto clickAndWait = [&](QToolButton *b) {
+            const QString before = visual->DocumentHTML();
+            b->click();
+            return QTest::qWaitFor([&] { return visual->DocumentHTML() != before; }, StateWait);
+        };
+        QVERIFY(clickAndWait(tr->SpeedButton47)); // row above
+        QCOMPARE(Count(visual->DocumentHTML(), u"<TR>"_s), 3);
+        QVERIFY(pulled().startsWith(u"<TABLE><TBODY><TR><TD></TD><TD></TD></TR><TR><TD>a</TD>"_s));
+        QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
+        QVERIFY(selectCell(1));
+        QVERIFY(clickAndWait(tr->SpeedButton48)); // column left of "b"
+        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD></TD><TD>b</TD></TR>"
+                           "<TR><TD>c</TD><TD></TD><TD>d</TD></TR></TBODY></TABLE>"_s);
+        QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
+        QVERIFY(selectCell(0));
+        QVERIFY(clickAndWait(tr->SpeedButton54)); // merge a with b
+        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD COLSPAN=\"2\">ab</TD></TR>"
+                           "<TR><TD>c</TD><TD>d</TD></TR></TBODY></TABLE>"_s);
+        QVERIFY(load(tr->HTMLEditor2->Text()));
+        QVERIFY(selectCell(0));
+        QVERIFY(clickAndWait(tr->SpeedButton53)); // split it again
+        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>ab</TD><TD></TD></TR>"
+                           "<TR><TD>c</TD><TD>d</TD></TR></TBODY></TABLE>"_s);
+        QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
+        QVERIFY(selectCell(3));
+        QVERIFY(clickAndWait(tr->SpeedButton50)); // delete row of "d"
+        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD>b</TD></TR></TBODY></TABLE>"_s);
+        QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
+        QVERIFY(selectCell(0));
+        QVERIFY(clickAndWait(tr->SpeedButton51)); // delete column of "a"
+        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>b</TD></TR><TR><TD>d</TD></TR></TBODY></TABLE>"_s);
+        QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR></TABLE>"_s));
+        QVERIFY(selectCell(1));
+        QVERIFY(clickAndWait(tr->SpeedButton49)); // cell before "b"
+        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD></TD><TD>b</TD></TR></TBODY></TABLE>"_s);
+        QVERIFY(load(tr->HTMLEditor2->Text()));
+        QVERIFY(selectCell(0));
+        QVERIFY(clickAndWait(tr->SpeedButton52)); // delete cell "a"
+        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD></TD><TD>b</TD></TR></TBODY></TABLE>"_s);
+    }
+
+    void undoTakesBackTheLastCommand()
+    {
+        enterTab();
+        markupStyle(true, true, true);
+        QVERIFY(load(u"<P>ab cd</P>"_s));
+        QCOMPARE(visual->QueryStatus(DECMD::UNDO), int(DECMDF::DISABLED));
+        QVERIFY(select(u"cd"_s));
+        QVERIFY(run(DECMD::BOLD, {}, [&] { return visual->QueryStatus(DECMD::BOLD) == DECMDF::LATCHED; }));
+        QCOMPARE(visual->QueryStatus(DECMD::UNDO), int(DECMDF::ENABLED));
+        // "Zpět" on this tab with the visual editor focused.
+        visual->setFocus();
+        if (visual->HasFocus())
+            Form2->Zpt1Click();
+        else
+            visual->ExecCommand(DECMD::UNDO);
+        QVERIFY(QTest::qWaitFor([&] { return !visual->DocumentHTML().contains(u"STRONG"_s); }, StateWait));
+        QCOMPARE(pulled(), u"<P>ab cd</P>"_s);
+    }
+
+    void bodySettingsNeverReachTheCode()
+    {
+        enterTab();
+        markupStyle(true, true, true);
+        QVERIFY(load(u"<P>ab</P>"_s));
+        tr->ComboBox1->setCurrentText(u"Red"_s);
+        QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML().contains(u"bgcolor=Red"_s); }, StateWait));
+        ApplyTranslatorColour(u"Odkaz"_s, u"#00FF00"_s);
+        QCOMPARE(tr->ComboBox3->currentText(), u"#00FF00"_s);
+        QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML().contains(u"link=#00FF00"_s); }, StateWait));
+        const QString picture = fx->writeDoc(u"back.png"_s, "png");
+        tr->Edit1->setText(picture);
+        QVERIFY(QTest::qWaitFor([&] { return visual->Ready() && visual->DocumentHTML().contains(u"background="_s); },
+                                PageWait));
+        QCOMPARE(pulled(), u"<P>ab</P>"_s);
+        // A picture that does not exist changes nothing.
+        const QString html = visual->DocumentHTML();
+        tr->Edit1->setText(fx->docDir() + u"/missing.png"_s);
+        QCOMPARE(visual->DocumentHTML(), html);
+        // The pushed document takes the colours of the lists.
+        QVERIFY(load(u"<P>cd</P>"_s));
+        QVERIFY(visual->DocumentHTML().contains(u"<BODY bgcolor=Red link=#00FF00>"_s));
+        tr->Button1->click();
+        QVERIFY(!Form2->HTMLEditor1->Text().contains(u"Red"_s, Qt::CaseInsensitive));
+    }
+
+    void colourHandOffFillsTheLists()
+    {
+        enterTab();
+        QVERIFY(load(u"<P>ab cd</P>"_s));
+        QVERIFY(select(u"cd"_s));
+        ApplyTranslatorColour(u"Pismo"_s, u"Red"_s);
+        QCOMPARE(tr->ComboBox2->currentText(), u"Red"_s);
+        QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML().contains(u"<FONT color=#ff0000>cd</FONT>"_s); },
+                                StateWait));
+        ApplyTranslatorColour(u"Pozadi"_s, u"Navy"_s);
+        QCOMPARE(tr->ComboBox1->currentText(), u"Navy"_s);
+        // The custom colour buttons: cancelled, the list keeps its text.
+        tr->SpeedButton41->click();
+        QCOMPARE(fx->dialogs->asked.last(), u"color"_s);
+        QCOMPARE(tr->ComboBox1->currentText(), u"Navy"_s);
+    }
+
+    void insertIntoTheDocumentAtTheCaret()
+    {
+        enterTab("abc XYZ def\r\n");
+        Form2->PageControl1->setCurrentIndex(0);
+        THTMLEdit *main = Form2->HTMLEditor1;
+        main->SetSelStart(4);
+        main->SetSelLength(3);
+        Form2->PageControl1->setCurrentIndex(2);
+        Form2->PageControl1Change(2);
+        // The selection came over into the code editor.
+        QCOMPARE(tr->HTMLEditor2->Text(), u"XYZ"_s);
+        tr->HTMLEditor2->SetText(u"<P>a</P>\r\n<P>b</P>"_s);
+        tr->Button1->click();
+        QCOMPARE(main->Text(), u"abc <P>a</P>\r\n<P>b</P> def\r\n"_s);
+        QCOMPARE(tr->HTMLEditor2->Text(), QString());
+        QCOMPARE(Form2->PageControl1->currentIndex(), 0);
+        QVERIFY(Docs.Active().Modified);
+    }
+
+    void codeEditorCaretShowsInTheStatusBar()
+    {
+        enterTab();
+        tr->HTMLEditor2->SetText(u"<P>a</P>\r\n<P>bc</P>"_s);
+        tr->HTMLEditor2->SetSelStart(12);
+        QVERIFY(QTest::qWaitFor([&] { return Form2->PanelText(0) == u"2: 4"_s; }, StateWait));
+    }
+};
+
+QTEST_MAIN(TestHtmlTranslator)
+#include "tst_html_translator.moc"

@@ -14,7 +14,10 @@
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <functional>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,7 +46,7 @@ class TestHtmlTranslator : public QObject
     Q_OBJECT
 
     std::unique_ptr<TWindowFixture> fx;
-    THTMLTranslator *tr = nullptr;
+    THTMLTranslator *tt = nullptr;
     TDHTMLSafe *visual = nullptr;
 
     // A document open and the translator tab entered as the user does.
@@ -52,16 +55,16 @@ class TestHtmlTranslator : public QObject
         OpenDocument(fx->writeDoc(u"a.htm"_s, doc));
         Form2->PageControl1->setCurrentIndex(2);
         Form2->PageControl1Change(2);
-        tr = Form2->Translator;
-        visual = tr->DHTMLEdit1;
+        tt = Form2->Translator;
+        visual = tt->DHTMLEdit1;
     }
 
     // The code pushed to the visual editor and its page ready.
     bool load(const QString &code)
     {
-        tr->HTMLEditor2->SetText(code);
+        tt->HTMLEditor2->SetText(code);
         QSignalSpy changed(visual, &TDHTMLSafe::OnDisplayChanged);
-        tr->SpeedButton33->click();
+        tt->SpeedButton33->click();
         return QTest::qWaitFor([&] { return visual->Ready(); }, PageWait);
     }
 
@@ -86,8 +89,8 @@ class TestHtmlTranslator : public QObject
 
     QString pulled()
     {
-        tr->SpeedButton34->click();
-        return tr->HTMLEditor2->Text();
+        tt->SpeedButton34->click();
+        return tt->HTMLEditor2->Text();
     }
 
     void markupStyle(bool strong, bool em, bool upper)
@@ -101,7 +104,7 @@ private slots:
     void init() { fx = std::make_unique<TWindowFixture>(); }
     void cleanup()
     {
-        tr = nullptr;
+        tt = nullptr;
         visual = nullptr;
         fx.reset();
     }
@@ -109,34 +112,34 @@ private slots:
     void tabControlsCarryTheirCaptionsAndHints()
     {
         enterTab();
-        QCOMPARE(tr->GroupBox1->title(), u"Nastavení Body(Nemá vliv na výstupní kód)"_s);
-        QCOMPARE(tr->GroupBox2->title(), u"Editor Formátovaného Textu"_s);
-        QCOMPARE(tr->GroupBox3->title(), u"Editor Kódu (Vloží barvu)"_s);
-        QCOMPARE(tr->Button1->text(), u"Vložit do kódu (Na pozici kurzoru)"_s);
-        QCOMPARE(tr->Label6->text(), u"Editor Kódu (Pouze část BODY)"_s);
+        QCOMPARE(tt->GroupBox1->title(), u"Nastavení Body(Nemá vliv na výstupní kód)"_s);
+        QCOMPARE(tt->GroupBox2->title(), u"Editor Formátovaného Textu"_s);
+        QCOMPARE(tt->GroupBox3->title(), u"Editor Kódu (Vloží barvu)"_s);
+        QCOMPARE(tt->Button1->text(), u"Vložit do kódu (Na pozici kurzoru)"_s);
+        QCOMPARE(tt->Label6->text(), u"Editor Kódu (Pouze část BODY)"_s);
         const QList<std::pair<QToolButton *, QString>> hints{
-            {tr->SpeedButton30, u"Tučné písmo"_s}, {tr->SpeedButton31, u"Kurzíva"_s},
-            {tr->SpeedButton32, u"Podtržení"_s}, {tr->SpeedButton37, u"Zarovnat vlevo"_s},
-            {tr->SpeedButton38, u"Zarovnat na střed"_s}, {tr->SpeedButton39, u"Zarovnat vpravo"_s},
-            {tr->SpeedButton28, u"Vložit obrázek..."_s}, {tr->SpeedButton46, u"Vložit Tabulku"_s},
-            {tr->SpeedButton47, u"Vložit řadu"_s}, {tr->SpeedButton48, u"Vložit sloupec"_s},
-            {tr->SpeedButton49, u"Vložit buňku"_s}, {tr->SpeedButton50, u"Smazat řadu"_s},
-            {tr->SpeedButton51, u"Smazat sloupec"_s}, {tr->SpeedButton52, u"Smazat buňku"_s},
-            {tr->SpeedButton53, u"Rozdělit buňku"_s}, {tr->SpeedButton54, u"Sloučit buňky"_s},
-            {tr->SpeedButton40, u"Vložit barvu z palety"_s}, {tr->SpeedButton41, u"Vložit vlastní barvu"_s},
-            {tr->SpeedButton44, u"Vložit barvu z palety"_s}, {tr->SpeedButton45, u"Vložit vlastní barvu"_s},
+            {tt->SpeedButton30, u"Tučné písmo"_s}, {tt->SpeedButton31, u"Kurzíva"_s},
+            {tt->SpeedButton32, u"Podtržení"_s}, {tt->SpeedButton37, u"Zarovnat vlevo"_s},
+            {tt->SpeedButton38, u"Zarovnat na střed"_s}, {tt->SpeedButton39, u"Zarovnat vpravo"_s},
+            {tt->SpeedButton28, u"Vložit obrázek..."_s}, {tt->SpeedButton46, u"Vložit Tabulku"_s},
+            {tt->SpeedButton47, u"Vložit řadu"_s}, {tt->SpeedButton48, u"Vložit sloupec"_s},
+            {tt->SpeedButton49, u"Vložit buňku"_s}, {tt->SpeedButton50, u"Smazat řadu"_s},
+            {tt->SpeedButton51, u"Smazat sloupec"_s}, {tt->SpeedButton52, u"Smazat buňku"_s},
+            {tt->SpeedButton53, u"Rozdělit buňku"_s}, {tt->SpeedButton54, u"Sloučit buňky"_s},
+            {tt->SpeedButton40, u"Vložit barvu z palety"_s}, {tt->SpeedButton41, u"Vložit vlastní barvu"_s},
+            {tt->SpeedButton44, u"Vložit barvu z palety"_s}, {tt->SpeedButton45, u"Vložit vlastní barvu"_s},
         };
         for (const auto &[button, hint] : hints)
             QCOMPARE(button->toolTip(), hint);
-        QCOMPARE(tr->CodeColourButtons.size(), 17);
-        QCOMPARE(tr->ComboBox6->count(), 7);
-        QCOMPARE(tr->ComboBox1->count(), 16);
+        QCOMPARE(tt->CodeColourButtons.size(), 17);
+        QCOMPARE(tt->ComboBox6->count(), 7);
+        QCOMPARE(tt->ComboBox1->count(), 16);
         // Entering the tab: the first paragraph and the BODY settings' start.
-        QCOMPARE(tr->HTMLEditor2->Text(), u"<P>&nbsp;</P>"_s);
-        QCOMPARE(tr->ComboBox1->currentText(), u"White"_s);
-        QCOMPARE(tr->ComboBox3->currentText(), u"Blue"_s);
-        QCOMPARE(tr->ComboBox2->currentText(), u"Black"_s);
-        QCOMPARE(tr->Edit1->text(), u"Není"_s);
+        QCOMPARE(tt->HTMLEditor2->Text(), u"<P>&nbsp;</P>"_s);
+        QCOMPARE(tt->ComboBox1->currentText(), u"White"_s);
+        QCOMPARE(tt->ComboBox3->currentText(), u"Blue"_s);
+        QCOMPARE(tt->ComboBox2->currentText(), u"Black"_s);
+        QCOMPARE(tt->Edit1->text(), u"Není"_s);
         QVERIFY(QTest::qWaitFor([&] { return visual->Ready(); }, PageWait));
         QVERIFY(visual->DocumentHTML().contains(u"<BODY bgcolor=White link=Blue>"_s));
     }
@@ -167,7 +170,7 @@ private slots:
         markupStyle(strong, em, upper);
         QVERIFY(load(u"<P>Dobrý den</P>"_s));
         QVERIFY(select(u"den"_s));
-        QToolButton *b = button == 30 ? tr->SpeedButton30 : button == 31 ? tr->SpeedButton31 : tr->SpeedButton32;
+        QToolButton *b = button == 30 ? tt->SpeedButton30 : button == 31 ? tt->SpeedButton31 : tt->SpeedButton32;
         const int command = button == 30 ? DECMD::BOLD : button == 31 ? DECMD::ITALIC : DECMD::UNDERLINE;
         QCOMPARE(visual->QueryStatus(command), int(DECMDF::ENABLED));
         QVERIFY(!b->isChecked());
@@ -241,9 +244,9 @@ private slots:
         const QString picture = fx->writeDoc(u"p.gif"_s, "GIF89a");
         fx->dialogs->openAnswers << QStringList{picture};
         const QString before = visual->DocumentHTML();
-        tr->SpeedButton28->click();
+        tt->SpeedButton28->click();
         QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML() != before; }, StateWait));
-        QVERIFY2(pulled().contains(u"<IMG SRC=\"file://"_s + picture + u'"'), qPrintable(tr->HTMLEditor2->Text()));
+        QVERIFY2(pulled().contains(u"<IMG SRC=\"file://"_s + picture + u'"'), qPrintable(tt->HTMLEditor2->Text()));
     }
 
     void displayFollowsTheSelection()
@@ -251,17 +254,17 @@ private slots:
         enterTab();
         QVERIFY(load(u"<P>ab <FONT size=5 color=#ff0000 face=Arial>cd</FONT></P><P align=center>ef</P>"_s));
         QVERIFY(select(u"cd"_s));
-        QVERIFY(QTest::qWaitFor([&] { return tr->ComboBox6->currentText() == u"5"_s; }, StateWait));
-        QCOMPARE(tr->ComboBox2->currentText(), u"Red"_s);
-        QCOMPARE(tr->ComboBox5->currentText(), u"Arial"_s);
-        QVERIFY(!tr->SpeedButton30->isChecked());
-        QVERIFY(!tr->SpeedButton38->isChecked());
+        QVERIFY(QTest::qWaitFor([&] { return tt->ComboBox6->currentText() == u"5"_s; }, StateWait));
+        QCOMPARE(tt->ComboBox2->currentText(), u"Red"_s);
+        QCOMPARE(tt->ComboBox5->currentText(), u"Arial"_s);
+        QVERIFY(!tt->SpeedButton30->isChecked());
+        QVERIFY(!tt->SpeedButton38->isChecked());
         // The display update shows the colour; it does not apply it.
         QCOMPARE(Count(visual->DocumentHTML(), u"<FONT"_s), 1);
         QVERIFY(select(u"ef"_s));
-        QVERIFY(QTest::qWaitFor([&] { return tr->SpeedButton38->isChecked(); }, StateWait));
-        QVERIFY(!tr->SpeedButton37->isChecked());
-        QVERIFY(!tr->SpeedButton47->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return tt->SpeedButton38->isChecked(); }, StateWait));
+        QVERIFY(!tt->SpeedButton37->isChecked());
+        QVERIFY(!tt->SpeedButton47->isEnabled());
     }
 
     void tableInsertedThroughThePicker()
@@ -270,7 +273,7 @@ private slots:
         markupStyle(false, false, true);
         QVERIFY(load(u"<P>ab</P>"_s));
         QVERIFY(select(u"ab"_s));
-        tr->SpeedButton46->click();
+        tt->SpeedButton46->click();
         QVERIFY(Form6->isVisible());
         QCOMPARE(TableTarget, u"DHTML"_s);
         Form6->PickAt(45, 50); // 3 columns, 2 rows
@@ -286,10 +289,10 @@ private slots:
                  qPrintable(code));
         // The picker does nothing while the editor reports the command
         // unavailable: here, before the new page has reported at all.
-        tr->HTMLEditor2->SetText(u"<P>ef</P>"_s);
-        tr->SpeedButton33->click();
+        tt->HTMLEditor2->SetText(u"<P>ef</P>"_s);
+        tt->SpeedButton33->click();
         QVERIFY(visual->QueryStatus(DECMD::INSERTTABLE) != DECMDF::ENABLED);
-        tr->SpeedButton46->click();
+        tt->SpeedButton46->click();
         Form6->PickAt(45, 50);
         Form6->FormClick();
         QVERIFY(QTest::qWaitFor([&] { return visual->Ready(); }, PageWait));
@@ -303,48 +306,48 @@ private slots:
         markupStyle(false, false, true);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(0));
-        QVERIFY(QTest::qWaitFor([&] { return tr->SpeedButton47->isEnabled(); }, StateWait));
-        for (QToolButton *b : {tr->SpeedButton48, tr->SpeedButton49, tr->SpeedButton50, tr->SpeedButton51,
-                               tr->SpeedButton52, tr->SpeedButton53, tr->SpeedButton54})
+        QVERIFY(QTest::qWaitFor([&] { return tt->SpeedButton47->isEnabled(); }, StateWait));
+        for (QToolButton *b : {tt->SpeedButton48, tt->SpeedButton49, tt->SpeedButton50, tt->SpeedButton51,
+                               tt->SpeedButton52, tt->SpeedButton53, tt->SpeedButton54})
             QVERIFY(b->isEnabled());
         const auto clickAndWait = [&](QToolButton *b) {
             const QString before = visual->DocumentHTML();
             b->click();
             return QTest::qWaitFor([&] { return visual->DocumentHTML() != before; }, StateWait);
         };
-        QVERIFY(clickAndWait(tr->SpeedButton47)); // row above
+        QVERIFY(clickAndWait(tt->SpeedButton47)); // row above
         QCOMPARE(Count(visual->DocumentHTML(), u"<TR>"_s), 3);
         QVERIFY(pulled().startsWith(u"<TABLE><TBODY><TR><TD></TD><TD></TD></TR><TR><TD>a</TD>"_s));
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(1));
-        QVERIFY(clickAndWait(tr->SpeedButton48)); // column left of "b"
+        QVERIFY(clickAndWait(tt->SpeedButton48)); // column left of "b"
         QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD></TD><TD>b</TD></TR>"
                            "<TR><TD>c</TD><TD></TD><TD>d</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(0));
-        QVERIFY(clickAndWait(tr->SpeedButton54)); // merge a with b
+        QVERIFY(clickAndWait(tt->SpeedButton54)); // merge a with b
         QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD COLSPAN=\"2\">ab</TD></TR>"
                            "<TR><TD>c</TD><TD>d</TD></TR></TBODY></TABLE>"_s);
-        QVERIFY(load(tr->HTMLEditor2->Text()));
+        QVERIFY(load(tt->HTMLEditor2->Text()));
         QVERIFY(selectCell(0));
-        QVERIFY(clickAndWait(tr->SpeedButton53)); // split it again
+        QVERIFY(clickAndWait(tt->SpeedButton53)); // split it again
         QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>ab</TD><TD></TD></TR>"
                            "<TR><TD>c</TD><TD>d</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(3));
-        QVERIFY(clickAndWait(tr->SpeedButton50)); // delete row of "d"
+        QVERIFY(clickAndWait(tt->SpeedButton50)); // delete row of "d"
         QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD>b</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(0));
-        QVERIFY(clickAndWait(tr->SpeedButton51)); // delete column of "a"
+        QVERIFY(clickAndWait(tt->SpeedButton51)); // delete column of "a"
         QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>b</TD></TR><TR><TD>d</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(1));
-        QVERIFY(clickAndWait(tr->SpeedButton49)); // cell before "b"
+        QVERIFY(clickAndWait(tt->SpeedButton49)); // cell before "b"
         QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD></TD><TD>b</TD></TR></TBODY></TABLE>"_s);
-        QVERIFY(load(tr->HTMLEditor2->Text()));
+        QVERIFY(load(tt->HTMLEditor2->Text()));
         QVERIFY(selectCell(0));
-        QVERIFY(clickAndWait(tr->SpeedButton52)); // delete cell "a"
+        QVERIFY(clickAndWait(tt->SpeedButton52)); // delete cell "a"
         QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD></TD><TD>b</TD></TR></TBODY></TABLE>"_s);
     }
 
@@ -372,24 +375,24 @@ private slots:
         enterTab();
         markupStyle(true, true, true);
         QVERIFY(load(u"<P>ab</P>"_s));
-        tr->ComboBox1->setCurrentText(u"Red"_s);
+        tt->ComboBox1->setCurrentText(u"Red"_s);
         QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML().contains(u"bgcolor=Red"_s); }, StateWait));
         ApplyTranslatorColour(u"Odkaz"_s, u"#00FF00"_s);
-        QCOMPARE(tr->ComboBox3->currentText(), u"#00FF00"_s);
+        QCOMPARE(tt->ComboBox3->currentText(), u"#00FF00"_s);
         QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML().contains(u"link=#00FF00"_s); }, StateWait));
         const QString picture = fx->writeDoc(u"back.png"_s, "png");
-        tr->Edit1->setText(picture);
+        tt->Edit1->setText(picture);
         QVERIFY(QTest::qWaitFor([&] { return visual->Ready() && visual->DocumentHTML().contains(u"background="_s); },
                                 PageWait));
         QCOMPARE(pulled(), u"<P>ab</P>"_s);
         // A picture that does not exist changes nothing.
         const QString html = visual->DocumentHTML();
-        tr->Edit1->setText(fx->docDir() + u"/missing.png"_s);
+        tt->Edit1->setText(fx->docDir() + u"/missing.png"_s);
         QCOMPARE(visual->DocumentHTML(), html);
         // The pushed document takes the colours of the lists.
         QVERIFY(load(u"<P>cd</P>"_s));
         QVERIFY(visual->DocumentHTML().contains(u"<BODY bgcolor=Red link=#00FF00>"_s));
-        tr->Button1->click();
+        tt->Button1->click();
         QVERIFY(!Form2->HTMLEditor1->Text().contains(u"Red"_s, Qt::CaseInsensitive));
     }
 
@@ -399,15 +402,15 @@ private slots:
         QVERIFY(load(u"<P>ab cd</P>"_s));
         QVERIFY(select(u"cd"_s));
         ApplyTranslatorColour(u"Pismo"_s, u"Red"_s);
-        QCOMPARE(tr->ComboBox2->currentText(), u"Red"_s);
+        QCOMPARE(tt->ComboBox2->currentText(), u"Red"_s);
         QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML().contains(u"<FONT color=#ff0000>cd</FONT>"_s); },
                                 StateWait));
         ApplyTranslatorColour(u"Pozadi"_s, u"Navy"_s);
-        QCOMPARE(tr->ComboBox1->currentText(), u"Navy"_s);
+        QCOMPARE(tt->ComboBox1->currentText(), u"Navy"_s);
         // The custom colour buttons: cancelled, the list keeps its text.
-        tr->SpeedButton41->click();
+        tt->SpeedButton41->click();
         QCOMPARE(fx->dialogs->asked.last(), u"color"_s);
-        QCOMPARE(tr->ComboBox1->currentText(), u"Navy"_s);
+        QCOMPARE(tt->ComboBox1->currentText(), u"Navy"_s);
     }
 
     void insertIntoTheDocumentAtTheCaret()
@@ -420,11 +423,11 @@ private slots:
         Form2->PageControl1->setCurrentIndex(2);
         Form2->PageControl1Change(2);
         // The selection came over into the code editor.
-        QCOMPARE(tr->HTMLEditor2->Text(), u"XYZ"_s);
-        tr->HTMLEditor2->SetText(u"<P>a</P>\r\n<P>b</P>"_s);
-        tr->Button1->click();
-        QCOMPARE(main->Text(), u"abc <P>a</P>\r\n<P>b</P> def\r\n"_s);
-        QCOMPARE(tr->HTMLEditor2->Text(), QString());
+        QCOMPARE(tt->HTMLEditor2->Text(), u"XYZ"_s);
+        tt->HTMLEditor2->SetText(u"<P>a</P>\r\n<P>b</P>"_s);
+        tt->Button1->click();
+        QCOMPARE(main->Text(), u"abc <P>a</P>\r\n<P>b</P> def"_s);
+        QCOMPARE(tt->HTMLEditor2->Text(), QString());
         QCOMPARE(Form2->PageControl1->currentIndex(), 0);
         QVERIFY(Docs.Active().Modified);
     }
@@ -432,9 +435,9 @@ private slots:
     void codeEditorCaretShowsInTheStatusBar()
     {
         enterTab();
-        tr->HTMLEditor2->SetText(u"<P>a</P>\r\n<P>bc</P>"_s);
-        tr->HTMLEditor2->SetSelStart(12);
-        QVERIFY(QTest::qWaitFor([&] { return Form2->PanelText(0) == u"2: 4"_s; }, StateWait));
+        tt->HTMLEditor2->SetText(u"<P>a</P>\r\n<P>bc</P>"_s);
+        tt->HTMLEditor2->SetSelStart(12);
+        QVERIFY(QTest::qWaitFor([&] { return Form2->PanelText(0) == u"2: 3"_s; }, StateWait));
     }
 };
 

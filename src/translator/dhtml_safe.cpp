@@ -33,10 +33,11 @@ QString JsString(const QString &text)
 
 } // namespace
 
-TDHTMLSafe::TDHTMLSafe(QWidget *parent) : QWidget(parent)
+TDHTMLSafe::TDHTMLSafe(QWidget *parent) : QFrame(parent)
 {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(1, 1, 1, 1);
     setFocusPolicy(Qt::StrongFocus);
     m_html = VisualDocument(QStringLiteral("White"), QStringLiteral("Blue"), QString());
 }
@@ -81,7 +82,7 @@ void TDHTMLSafe::EnsureView()
 
 void TDHTMLSafe::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
+    QFrame::showEvent(event);
     EnsureView();
 }
 

@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QUrl>
 #include <QVariant>
-#include <QWidget>
+#include <QFrame>
 
 class QWebChannel;
 class QWebEngineView;
@@ -39,7 +39,7 @@ struct TDEInsertTableParam {
 // document, so windows nobody looks at start no browser process. Queries
 // answer at once from the state the page last pushed; commands run in the
 // page and the new state arrives with the next push (OnDisplayChanged).
-class TDHTMLSafe : public QWidget
+class TDHTMLSafe : public QFrame
 {
     Q_OBJECT
 

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +30,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QSplitterHandle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
@@ -58,6 +63,7 @@ QComboBox *ColourBox(QWidget *parent, const char *name, const QString &label, co
     box->addItems(HtmlColourNamesSorted());
     box->setCurrentText(initial);
     box->setMinimumContentsLength(7);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return box;
 }
 
@@ -156,32 +162,32 @@ THTMLTranslator::THTMLTranslator(THTMLEdit *codeEditor, QWidget *parent)
     GroupBox1 = new QGroupBox(QStringLiteral("Nastavení Body(Nemá vliv na výstupní kód)"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     {
-        auto *g = new QHBoxLayout(GroupBox1);
+        auto *g = new QGridLayout(GroupBox1);
         g->setContentsMargins(4, 2, 4, 2);
-        g->setSpacing(2);
-        g->addWidget(new QLabel(QStringLiteral("Pozadí"), GroupBox1));
+        g->setHorizontalSpacing(2);
+        g->setVerticalSpacing(2);
+        g->addWidget(new QLabel(QStringLiteral("Pozadí"), GroupBox1), 0, 0);
         ComboBox1 = ColourBox(GroupBox1, "ComboBox1", QStringLiteral("Pozadí"), QStringLiteral("White"));
-        g->addWidget(ComboBox1);
+        g->addWidget(ComboBox1, 0, 1);
         SpeedButton40 = MakeButton(GroupBox1, "SpeedButton40", QStringLiteral("Vložit barvu z palety"), QStringLiteral("P"));
         SpeedButton41 = MakeButton(GroupBox1, "SpeedButton41", QStringLiteral("Vložit vlastní barvu"), QStringLiteral("…"));
-        g->addWidget(SpeedButton40);
-        g->addWidget(SpeedButton41);
-        g->addSpacing(6);
-        g->addWidget(new QLabel(QStringLiteral("Odkaz"), GroupBox1));
+        g->addWidget(SpeedButton40, 0, 2);
+        g->addWidget(SpeedButton41, 0, 3);
+        g->addWidget(new QLabel(QStringLiteral(" Odkaz"), GroupBox1), 0, 4);
         ComboBox3 = ColourBox(GroupBox1, "ComboBox3", QStringLiteral("Odkaz"), QStringLiteral("Blue"));
-        g->addWidget(ComboBox3);
+        g->addWidget(ComboBox3, 0, 5);
         SpeedButton42 = MakeButton(GroupBox1, "SpeedButton42", QStringLiteral("Vložit barvu z palety"), QStringLiteral("P"));
         SpeedButton43 = MakeButton(GroupBox1, "SpeedButton43", QStringLiteral("Vložit vlastní barvu"), QStringLiteral("…"));
-        g->addWidget(SpeedButton42);
-        g->addWidget(SpeedButton43);
-        g->addSpacing(6);
-        g->addWidget(new QLabel(QStringLiteral("Obrázek na pozadí"), GroupBox1));
+        g->addWidget(SpeedButton42, 0, 6);
+        g->addWidget(SpeedButton43, 0, 7);
+        g->addWidget(new QLabel(QStringLiteral("Obrázek na pozadí"), GroupBox1), 1, 0, 1, 2);
         Edit1 = new QLineEdit(QStringLiteral("Není"), GroupBox1);
         Edit1->setObjectName(QStringLiteral("Edit1"));
         Edit1->setAccessibleName(QStringLiteral("Obrázek na pozadí"));
-        g->addWidget(Edit1, 1);
+        g->addWidget(Edit1, 1, 2, 1, 5);
         SpeedButton36 = MakeButton(GroupBox1, "SpeedButton36", QStringLiteral("Vybrat obrázek na pozadí"), QStringLiteral("…"));
-        g->addWidget(SpeedButton36);
+        g->addWidget(SpeedButton36, 1, 7);
+        g->setColumnStretch(8, 1);
     }
 
     // Formatting of the visual editor's selection.
@@ -200,7 +206,8 @@ THTMLTranslator::THTMLTranslator(THTMLEdit *codeEditor, QWidget *parent)
         ComboBox5->setInsertPolicy(QComboBox::NoInsert);
         ComboBox5->addItems(QFontDatabase::families());
         ComboBox5->setCurrentText(QStringLiteral("Times New Roman"));
-        ComboBox5->setMinimumContentsLength(14);
+        ComboBox5->setMinimumContentsLength(12);
+        ComboBox5->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         one->addWidget(ComboBox5);
         ComboBox6 = new QComboBox(GroupBox2);
         ComboBox6->setObjectName(QStringLiteral("ComboBox6"));
@@ -262,8 +269,10 @@ THTMLTranslator::THTMLTranslator(THTMLEdit *codeEditor, QWidget *parent)
         SpeedButton52 = MakeButton(GroupBox2, "SpeedButton52", QStringLiteral("Smazat buňku"), QString());
         SpeedButton53 = MakeButton(GroupBox2, "SpeedButton53", QStringLiteral("Rozdělit buňku"), QString());
         SpeedButton54 = MakeButton(GroupBox2, "SpeedButton54", QStringLiteral("Sloučit buňky"), QString());
+        int glyph = 0;
         for (QToolButton *b : {SpeedButton47, SpeedButton48, SpeedButton49, SpeedButton50, SpeedButton51,
                                SpeedButton52, SpeedButton53, SpeedButton54}) {
+            b->setIcon(TableGlyph(glyph < 6 ? glyph++ : 7));
             b->setEnabled(false);
             two->addWidget(b);
         }
@@ -313,17 +322,36 @@ THTMLTranslator::THTMLTranslator(THTMLEdit *codeEditor, QWidget *parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAccessibleName(Button1->text());
 
+    // The controls scroll sideways on a narrow workspace instead of widening it.
+    auto *controls = new QWidget;
+    auto *rows = new QVBoxLayout(controls);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
     auto *top = new QHBoxLayout;
     top->setSpacing(4);
     top->addWidget(GroupBox2, 3);
     top->addWidget(GroupBox1, 2);
-    outer->addLayout(top);
+    rows->addLayout(top);
     auto *second = new QHBoxLayout;
     second->setSpacing(4);
     second->addWidget(GroupBox3);
     second->addStretch(1);
     second->addWidget(Button1);
-    outer->addLayout(second);
+    rows->addLayout(second);
+    for (QWidget *w : {static_cast<QWidget *>(GroupBox1), static_cast<QWidget *>(GroupBox2),
+                       static_cast<QWidget *>(GroupBox3), static_cast<QWidget *>(Button1)})
+        w->setParent(controls);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("TranslatorControls"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->setWidget(controls);
+    scroll->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    const int controlsHeight = controls->sizeHint().height();
+    scroll->setFixedHeight(controlsHeight + scroll->horizontalScrollBar()->sizeHint().height());
+    outer->addWidget(scroll);
 
     // The two editors with the copy buttons between them.
     DHTMLEdit1 = new TDHTMLSafe(this);
@@ -333,16 +361,40 @@ THTMLTranslator::THTMLTranslator(THTMLEdit *codeEditor, QWidget *parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label6 = new QLabel(QStringLiteral("Editor Kódu (Pouze část BODY)"), this);
     Label6->setObjectName(QStringLiteral("Label6"));
-    Panel2 = new QWidget(this);
+    // Panel2 is the splitter's handle: dragging it shares the width between
+    // the two editors, and the copy buttons ride on it.
+    auto *splitter = m_splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("EditorSplitter"));
+    splitter->setChildrenCollapsible(false);
+    splitter->setHandleWidth(40);
+    auto *leftPane = new QWidget(splitter);
+    auto *left = new QVBoxLayout(leftPane);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(1);
+    left->addWidget(Label2);
+    left->addWidget(DHTMLEdit1, 1);
+    HTMLEditor2->setParent(this);
+    auto *rightPane = new QWidget(splitter);
+    auto *right = new QVBoxLayout(rightPane);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(1);
+    right->addWidget(Label6);
+    right->addWidget(HTMLEditor2, 1);
+    splitter->addWidget(leftPane);
+    splitter->addWidget(rightPane);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    Panel2 = splitter->handle(1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFixedWidth(40);
     SpeedButton33 = MakeButton(Panel2, "SpeedButton33", QStringLiteral("Kód do editoru formátovaného textu"), QString());
     SpeedButton34 = MakeButton(Panel2, "SpeedButton34", QStringLiteral("Formátovaný text do kódu"), QString());
     SpeedButton35 = MakeButton(Panel2, "SpeedButton35", QStringLiteral("Nápověda k HTML Translatoru"), QStringLiteral("?"));
     SpeedButton33->setIcon(ArrowIcon(true));
     SpeedButton34->setIcon(ArrowIcon(false));
-    for (QToolButton *b : {SpeedButton33, SpeedButton34, SpeedButton35})
+    for (QToolButton *b : {SpeedButton33, SpeedButton34, SpeedButton35}) {
         b->setFixedSize(30, 30);
+        b->setCursor(Qt::ArrowCursor);
+    }
     {
         auto *p = new QVBoxLayout(Panel2);
         p->setContentsMargins(5, 0, 5, 0);
@@ -353,21 +405,7 @@ THTMLTranslator::THTMLTranslator(THTMLEdit *codeEditor, QWidget *parent)
         p->addWidget(SpeedButton34);
         p->addStretch(1);
     }
-    HTMLEditor2->setParent(this);
-    auto *editors = new QHBoxLayout;
-    editors->setSpacing(0);
-    auto *left = new QVBoxLayout;
-    left->setSpacing(1);
-    left->addWidget(Label2);
-    left->addWidget(DHTMLEdit1, 1);
-    auto *right = new QVBoxLayout;
-    right->setSpacing(1);
-    right->addWidget(Label6);
-    right->addWidget(HTMLEditor2, 1);
-    editors->addLayout(left, 1);
-    editors->addWidget(Panel2);
-    editors->addLayout(right, 1);
-    outer->addLayout(editors, 1);
+    outer->addWidget(splitter, 1);
 
     connect(SpeedButton33, &QToolButton::clicked, this, &THTMLTranslator::PushCodeToVisual);
     connect(SpeedButton34, &QToolButton::clicked, this, &THTMLTranslator::PullVisualToCode);
@@ -504,10 +542,11 @@ void THTMLTranslator::ResetBodySettings()
         Edit1->setText(QStringLiteral("Není"));
 }
 
-void THTMLTranslator::SetButtonGlyph(QToolButton *button, int glyph)
+void THTMLTranslator::SetButtonGlyph(QToolButton *button, int glyph, bool enabled)
 {
-    button->setIcon(glyph >= 0 ? TableGlyph(glyph) : QIcon());
-    button->setEnabled(glyph >= 0);
+    // Disabled buttons keep their glyph, greyed, so the row stays readable.
+    button->setIcon(TableGlyph(glyph));
+    button->setEnabled(enabled);
 }
 
 void THTMLTranslator::DHTMLEdit1DisplayChanged()
@@ -539,9 +578,9 @@ void THTMLTranslator::DHTMLEdit1DisplayChanged()
     QToolButton *rowButtons[] = {SpeedButton47, SpeedButton48, SpeedButton49,
                                  SpeedButton50, SpeedButton51, SpeedButton52};
     for (int i = 0; i < 6; ++i)
-        SetButtonGlyph(rowButtons[i], inTable ? i : -1);
-    SetButtonGlyph(SpeedButton53, e->QueryStatus(DECMD::SPLITCELL) == DECMDF::ENABLED ? 7 : -1);
-    SetButtonGlyph(SpeedButton54, e->QueryStatus(DECMD::MERGECELLS) == DECMDF::ENABLED ? 7 : -1);
+        SetButtonGlyph(rowButtons[i], i, inTable);
+    SetButtonGlyph(SpeedButton53, 7, e->QueryStatus(DECMD::SPLITCELL) == DECMDF::ENABLED);
+    SetButtonGlyph(SpeedButton54, 7, e->QueryStatus(DECMD::MERGECELLS) == DECMDF::ENABLED);
 }
 
 void THTMLTranslator::HTMLEditor2SelectionChange()
@@ -672,4 +711,26 @@ void THTMLTranslator::BackgroundPictureClick()
     const QStringList files = Dialogs().GetOpenFileNames(request);
     if (!files.isEmpty())
         Edit1->setText(files.first());
+}
+
+void THTMLTranslator::SplitInHalves()
+{
+    // The visual editor starts on half the width, as the code editor.
+    if (m_splitSet || !isVisible() || m_splitter->width() <= 100)
+        return;
+    m_splitSet = true;
+    const int half = (m_splitter->width() - m_splitter->handleWidth()) / 2;
+    m_splitter->setSizes({half, half});
+}
+
+void THTMLTranslator::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    SplitInHalves();
+}
+
+void THTMLTranslator::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    SplitInHalves();
 }

@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QToolButton;
 class THTMLEdit;
 class TDHTMLSafe;
@@ -96,9 +97,16 @@ public:
     // change handling (the palette window's hand-off).
     void ApplyColour(const QString &target, const QString &colour);
 
-private:
-    void SetButtonGlyph(QToolButton *button, int glyph);
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
+private:
+    void SetButtonGlyph(QToolButton *button, int glyph, bool enabled);
+    void SplitInHalves();
+
+    QSplitter *m_splitter = nullptr;
+    bool m_splitSet = false;
     bool m_displayUpdating = false;
 };
 

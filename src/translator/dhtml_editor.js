@@ -60,6 +60,36 @@
         return name;
     }
 
+    // Block elements start on a line of their own and containers end on
+    // one, as the original control wrote them, so the code reads line by line.
+    const BREAK_BEFORE = new Set(['P', 'DIV', 'H1', 'H2', 'H3', 'H4', 'H5', 'H6', 'TABLE', 'CAPTION',
+                                  'THEAD', 'TBODY', 'TFOOT', 'TR', 'TD', 'TH', 'UL', 'OL', 'LI', 'DL',
+                                  'DT', 'DD', 'BLOCKQUOTE', 'PRE', 'HR', 'CENTER', 'ADDRESS', 'FORM']);
+    const BREAK_BEFORE_END = new Set(['TABLE', 'THEAD', 'TBODY', 'TFOOT', 'TR', 'UL', 'OL', 'DL']);
+    const CONTAINERS = new Set(['BODY', 'TABLE', 'THEAD', 'TBODY', 'TFOOT', 'TR', 'UL', 'OL', 'DL']);
+
+    function isBlock(node) {
+        return node && node.nodeType === Node.ELEMENT_NODE && BREAK_BEFORE.has(node.tagName.toUpperCase());
+    }
+
+    function insidePre(node) {
+        for (let n = node; n; n = n.parentNode) {
+            if (n.nodeType === Node.ELEMENT_NODE && n.tagName.toUpperCase() === 'PRE')
+                return true;
+        }
+        return false;
+    }
+
+    // Line breaks between blocks are the serialiser's own: the white space
+    // the page holds there is dropped, so code pushed and pulled again does
+    // not gain empty lines.
+    function layoutWhitespace(node, parent) {
+        if (!/^[ \t\r\n]*$/.test(node.data) || (parent && insidePre(parent)))
+            return false;
+        return (parent && CONTAINERS.has(parent.tagName.toUpperCase()))
+            || isBlock(node.previousSibling) || isBlock(node.nextSibling);
+    }
+
     function serializeChildren(node) {
         let out = '';
         for (const child of node.childNodes)
@@ -70,18 +100,24 @@
     function serializeNode(node, parent) {
         switch (node.nodeType) {
         case Node.TEXT_NODE:
-            return parent && RAW_TEXT.has(parent.tagName.toUpperCase()) ? node.data : escapeText(node.data);
+            if (parent && RAW_TEXT.has(parent.tagName.toUpperCase()))
+                return node.data;
+            if (layoutWhitespace(node, parent))
+                return '';
+            return escapeText(node.data).replace(/\r?\n/g, '\r\n');
         case Node.COMMENT_NODE:
             return '<!--' + node.data + '-->';
         case Node.ELEMENT_NODE: {
             const name = elementName(node);
-            let out = '<' + name;
+            const pre = insidePre(node.parentNode);
+            let out = (BREAK_BEFORE.has(name) && !pre ? '\r\n' : '') + '<' + name;
             for (const attr of node.attributes)
                 out += attributeText(attr);
             out += '>';
             if (VOID_ELEMENTS.has(name))
                 return out;
-            return out + serializeChildren(node) + '</' + name + '>';
+            const end = (BREAK_BEFORE_END.has(name) && !pre ? '\r\n' : '') + '</' + name + '>';
+            return out + serializeChildren(node) + end;
         }
         default:
             return '';

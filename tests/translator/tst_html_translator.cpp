@@ -93,6 +93,9 @@ class TestHtmlTranslator : public QObject
         return tt->HTMLEditor2->Text();
     }
 
+    // The pulled code without its line layout, for checks of its structure.
+    QString flatPulled() { return pulled().remove(u"\r\n"_s); }
+
     void markupStyle(bool strong, bool em, bool upper)
     {
         (strong ? Form13->usestrong : Form13->RadioButton3)->setChecked(true);
@@ -210,10 +213,11 @@ private slots:
         QTest::newRow("right") << u"<P>ab cd</P>"_s << u"cd"_s << int(DECMD::JUSTIFYRIGHT) << QVariant()
                                << u"<P ALIGN=\"right\">ab cd</P>"_s;
         QTest::newRow("list kept") << u"<UL><LI>ab</LI><LI>cd</LI></UL>"_s << u"cd"_s << int(DECMD::BOLD)
-                                   << QVariant() << u"<UL><LI>ab</LI><LI><B>cd</B></LI></UL>"_s;
+                                   << QVariant() << u"<UL>\r\n<LI>ab</LI>\r\n<LI><B>cd</B></LI>\r\n</UL>"_s;
         QTest::newRow("table cell") << u"<TABLE border=1><TR><TD>ab</TD><TD>cd</TD></TR></TABLE>"_s << u"cd"_s
                                     << int(DECMD::ITALIC) << QVariant()
-                                    << u"<TABLE BORDER=\"1\"><TBODY><TR><TD>ab</TD><TD><I>cd</I></TD></TR></TBODY></TABLE>"_s;
+                                    << u"<TABLE BORDER=\"1\">\r\n<TBODY>\r\n<TR>\r\n<TD>ab</TD>\r\n<TD><I>cd</I></TD>\r\n</TR>\r\n"
+                                          "</TBODY>\r\n</TABLE>"_s;
         QTest::newRow("picture kept") << u"<P>ab <IMG src=\"pic.gif\" alt=\"a b\"> cd</P>"_s << u"ab"_s
                                       << int(DECMD::UNDERLINE) << QVariant()
                                       << u"<P><U>ab</U> <IMG SRC=\"pic.gif\" ALT=\"a b\"> cd</P>"_s;
@@ -233,6 +237,30 @@ private slots:
         const QString before = visual->DocumentHTML();
         QVERIFY(run(command, argument, [&] { return visual->DocumentHTML() != before; }));
         QCOMPARE(this->pulled(), pulled);
+    }
+
+    // Code pushed and pulled again comes back as it was, line breaks
+    // included: the page's own white space between blocks is not added.
+    void roundTripKeepsTheCode_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("paragraphs") << u"<P>a</P>\r\n<P ALIGN=\"center\">b <B>c</B></P>"_s;
+        QTest::newRow("table") << u"<TABLE BORDER=\"1\">\r\n<TBODY>\r\n<TR>\r\n<TD>a</TD>\r\n<TD>&nbsp;</TD>\r\n"
+                                  "</TR>\r\n</TBODY>\r\n</TABLE>"_s;
+        QTest::newRow("list and heading") << u"<H1>T</H1>\r\n<UL>\r\n<LI>a</LI>\r\n<LI>b</LI>\r\n</UL>"_s;
+        QTest::newRow("line break in a paragraph") << u"<P>a<BR>b\r\nc</P>"_s;
+        QTest::newRow("link and picture") << u"<P><A HREF=\"a.php?x=1&amp;y=2\">a</A> <IMG SRC=\"p.gif\"></P>"_s;
+    }
+
+    void roundTripKeepsTheCode()
+    {
+        QFETCH(QString, code);
+        enterTab();
+        markupStyle(false, false, true);
+        QVERIFY(load(code));
+        QCOMPARE(pulled(), code);
+        QVERIFY(load(code + u"\r\n"_s));
+        QCOMPARE(pulled(), code);
     }
 
     void pictureCommandAsksForTheFile()
@@ -282,7 +310,7 @@ private slots:
         Form6->FormClick();
         QVERIFY(!Form6->isVisible());
         QVERIFY(QTest::qWaitFor([&] { return visual->DocumentHTML() != before; }, StateWait));
-        const QString code = pulled();
+        const QString code = flatPulled();
         QVERIFY2(code.contains(u"<TABLE BORDER=\"1\" CELLPADDING=\"1\" CELLSPACING=\"1\"><TBODY>"
                                "<TR><TD></TD><TD></TD><TD></TD></TR><TR><TD></TD><TD></TD><TD></TD></TR>"
                                "</TBODY></TABLE>"_s),
@@ -317,38 +345,38 @@ private slots:
         };
         QVERIFY(clickAndWait(tt->SpeedButton47)); // row above
         QCOMPARE(Count(visual->DocumentHTML(), u"<TR>"_s), 3);
-        QVERIFY(pulled().startsWith(u"<TABLE><TBODY><TR><TD></TD><TD></TD></TR><TR><TD>a</TD>"_s));
+        QVERIFY(flatPulled().startsWith(u"<TABLE><TBODY><TR><TD></TD><TD></TD></TR><TR><TD>a</TD>"_s));
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(1));
         QVERIFY(clickAndWait(tt->SpeedButton48)); // column left of "b"
-        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD></TD><TD>b</TD></TR>"
+        QCOMPARE(flatPulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD></TD><TD>b</TD></TR>"
                            "<TR><TD>c</TD><TD></TD><TD>d</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(0));
         QVERIFY(clickAndWait(tt->SpeedButton54)); // merge a with b
-        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD COLSPAN=\"2\">ab</TD></TR>"
+        QCOMPARE(flatPulled(), u"<TABLE><TBODY><TR><TD COLSPAN=\"2\">ab</TD></TR>"
                            "<TR><TD>c</TD><TD>d</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(tt->HTMLEditor2->Text()));
         QVERIFY(selectCell(0));
         QVERIFY(clickAndWait(tt->SpeedButton53)); // split it again
-        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>ab</TD><TD></TD></TR>"
+        QCOMPARE(flatPulled(), u"<TABLE><TBODY><TR><TD>ab</TD><TD></TD></TR>"
                            "<TR><TD>c</TD><TD>d</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(3));
         QVERIFY(clickAndWait(tt->SpeedButton50)); // delete row of "d"
-        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD>b</TD></TR></TBODY></TABLE>"_s);
+        QCOMPARE(flatPulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD>b</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR><TR><TD>c</TD><TD>d</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(0));
         QVERIFY(clickAndWait(tt->SpeedButton51)); // delete column of "a"
-        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>b</TD></TR><TR><TD>d</TD></TR></TBODY></TABLE>"_s);
+        QCOMPARE(flatPulled(), u"<TABLE><TBODY><TR><TD>b</TD></TR><TR><TD>d</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(u"<TABLE><TR><TD>a</TD><TD>b</TD></TR></TABLE>"_s));
         QVERIFY(selectCell(1));
         QVERIFY(clickAndWait(tt->SpeedButton49)); // cell before "b"
-        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD></TD><TD>b</TD></TR></TBODY></TABLE>"_s);
+        QCOMPARE(flatPulled(), u"<TABLE><TBODY><TR><TD>a</TD><TD></TD><TD>b</TD></TR></TBODY></TABLE>"_s);
         QVERIFY(load(tt->HTMLEditor2->Text()));
         QVERIFY(selectCell(0));
         QVERIFY(clickAndWait(tt->SpeedButton52)); // delete cell "a"
-        QCOMPARE(pulled(), u"<TABLE><TBODY><TR><TD></TD><TD>b</TD></TR></TBODY></TABLE>"_s);
+        QCOMPARE(flatPulled(), u"<TABLE><TBODY><TR><TD></TD><TD>b</TD></TR></TBODY></TABLE>"_s);
     }
 
     void undoTakesBackTheLastCommand()

@@ -26,6 +26,9 @@
 #include "markup/insertion_commands.h"
 #include "templates/newfiledialog.h"
 #include "templates/savetemplate.h"
+#include "markup/tablesize.h"
+#include "translator/dhtml_safe.h"
+#include "translator/html_translator.h"
 #include "workpanel/workpanel.h"
 
 #include <QAction>
@@ -57,17 +60,6 @@ void BringUp(QWidget *w)
     w->show();
     w->raise();
     w->activateWindow();
-}
-
-// Commands whose feature arrives later: present, captioned, not clickable.
-bool PendingAction(TCommandAction action)
-{
-    switch (action) {
-    case TCommandAction::TableSizePicker: // the table-size picker // the table-size picker
-        return true;
-    default:
-        return false;
-    }
 }
 
 // A short label for the quick-insert buttons the design draws as pictures.
@@ -317,7 +309,6 @@ void TForm1::BuildMenus()
         QAction *a = menu->addAction(c.caption);
         a->setObjectName(c.name);
         a->setVisible(c.visible);
-        a->setEnabled(!PendingAction(c.action));
         if (c.action == TCommandAction::ToggleCharacterBar) {
             a->setCheckable(true);
             a->setChecked(c.checked);
@@ -473,7 +464,6 @@ void TForm1::BuildControlBar()
             f.setItalic(c.open == QStringLiteral("<I>"));
             b->setFont(f);
         }
-        b->setEnabled(!PendingAction(c.action));
         const TInsertionCommand *command = &c;
         connect(b, &QToolButton::clicked, this, [this, command] { RunInsertionCommand(*command); });
         row->addWidget(b);
@@ -554,8 +544,13 @@ void TForm1::ClipboardCommand(TClipboardOp op)
         // The menu belongs to another window, so the translator editor has
         // the focus when it is its window's focus widget.
         THTMLEdit *translator = Form2->HTMLEditor2;
-        if (translator->hasFocus() || Form2->focusWidget() == translator)
+        if (translator->hasFocus() || Form2->focusWidget() == translator) {
             ApplyClipboardOp(translator, int(op));
+        } else if (Form2->Translator->DHTMLEdit1->HasFocus()) {
+            static constexpr int commands[] = {DECMD::CUT, DECMD::COPY, DECMD::PASTE, DECMD::DELETE,
+                                               DECMD::SELECTALL};
+            Form2->Translator->DHTMLEdit1->ExecCommand(commands[int(op)]);
+        }
         return;
     }
     // With no document the editor shows only the inactive message, which
@@ -695,6 +690,9 @@ void TForm1::RunInsertionCommand(const TInsertionCommand &command)
         ShowPaletteWindow(QStringLiteral("Rich"));
         break;
     case TCommandAction::TableSizePicker:
+        if (Form6)
+            Form6->ShowTablePicker(QStringLiteral("RICH"));
+        break;
         break; // disabled until its window exists
     }
 }

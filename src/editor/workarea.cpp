@@ -21,6 +21,8 @@
 #include "errorreport/io_error.h"
 #include "preview/refreshable_preview.h"
 #include "preview/web_browser.h"
+#include "translator/dhtml_safe.h"
+#include "translator/html_translator.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -213,7 +215,7 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     tab1->setContentsMargins(0, 0, 0, 0);
     tab1->addWidget(WebBrowser1);
 
-    // Tab 2: the translator's code editor; its visual half comes with the translator.
+    // Tab 2: the translator's code editor, laid out with the visual editor.
     HTMLEditor2 = new THTMLEdit(Vizual);
     HTMLEditor2->setObjectName(QStringLiteral("HTMLEditor2"));
     HTMLEditor2->setAccessibleName(QStringLiteral("Kód HTML Translatoru"));
@@ -222,9 +224,10 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     HTMLEditor2->setFont(f2);
     HTMLEditor2->SetWantTabs(true);
     HTMLEditor2->SetText(QStringLiteral(";;Firsttouchvellie;;"));
+    Translator = new THTMLTranslator(HTMLEditor2, Vizual);
     auto *tab2 = new QHBoxLayout(Vizual);
     tab2->setContentsMargins(0, 0, 0, 0);
-    tab2->addWidget(HTMLEditor2);
+    tab2->addWidget(Translator);
 
     // Tab 3: HTML help.
     WebBrowser2 = new TWebBrowser(TabSheet3);
@@ -359,16 +362,24 @@ void TForm2::PageControl1Change(int index)
         WebBrowser1->Navigate(Docs.ActiveFile());
     if (index != 2)
         return;
+    Translator->ResetBodySettings();
     FormResize();
-    QScopedValueRollback guard(TranslatorGuard, true);
-    // The translator's editor starts with a marker until it is first shown.
-    if (HTMLEditor2->Line(0) == QStringLiteral(";;Firsttouchvellie;;"))
-        HTMLEditor2->SetLine(0, QStringLiteral("<P>&nbsp;</P>"));
-    if (HTMLEditor1->SelLength() > 0 && !HTMLEditor1->Overwrite())
-        HTMLEditor2->SetText(HTMLEditor1->SelText());
-    HTMLEditor2->setFocus();
-    if (HTMLEditor2->Overwrite())
-        HTMLEditor2->SetSelLength(1);
+    bool firstEntry = false;
+    {
+        QScopedValueRollback guard(TranslatorGuard, true);
+        // The translator's editor starts with a marker until it is first shown.
+        firstEntry = HTMLEditor2->Line(0) == QStringLiteral(";;Firsttouchvellie;;");
+        if (firstEntry)
+            HTMLEditor2->SetLine(0, QStringLiteral("<P>&nbsp;</P>"));
+        if (HTMLEditor1->SelLength() > 0 && !HTMLEditor1->Overwrite())
+            HTMLEditor2->SetText(HTMLEditor1->SelText());
+        HTMLEditor2->setFocus();
+        if (HTMLEditor2->Overwrite())
+            HTMLEditor2->SetSelLength(1);
+    }
+    // The visual editor shows the first paragraph on the BODY colours at once.
+    if (firstEntry)
+        Translator->PushCodeToVisual();
 }
 
 void TForm2::ShowLength()
@@ -688,6 +699,8 @@ void TForm2::Zpt1Click()
     if (PageControl1->currentIndex() == 2) {
         if (HTMLEditor2->hasFocus())
             HTMLEditor2->undo();
+        else if (Translator->DHTMLEdit1->HasFocus())
+            Translator->DHTMLEdit1->ExecCommand(DECMD::UNDO);
         return;
     }
     UndoStep();

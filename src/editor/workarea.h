@@ -18,6 +18,7 @@ class QToolButton;
 class THTMLEdit;
 class TLineGutter;
 class TWebBrowser;
+class THTMLTranslator;
 
 // Flags raised by one event and consumed by the next (see the handlers).
 inline int FocusReturnTicks = 0;
@@ -44,6 +45,7 @@ public:
     QWidget *TabSheet3 = nullptr;        // "Nápověda HTML"
     THTMLEdit *HTMLEditor1 = nullptr;
     THTMLEdit *HTMLEditor2 = nullptr;
+    THTMLTranslator *Translator = nullptr; // the rest of the "HTML Translator" tab
     TLineGutter *Gutter = nullptr;
     TWebBrowser *WebBrowser1 = nullptr;
     TWebBrowser *WebBrowser2 = nullptr;

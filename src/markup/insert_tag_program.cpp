@@ -7,6 +7,7 @@
 #include "inspector/tag_hand_off.h"
 #include "markup/insert_tag.h"
 #include "settings/userconfig.h"
+#include "translator/html_translator.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -37,5 +38,9 @@ void InsertTag(const QString &open, const QString &close, int mode)
     target.translatorEditor = Form2->HTMLEditor2;
     target.openDocCount = Docs.OpenDocCount;
     target.sourceSyncGuard = &SourceSyncGuard;
+    target.translatorCaretMoved = [] {
+        if (Form2 && Form2->Translator)
+            Form2->Translator->HTMLEditor2SelectionChange();
+    };
     InsertTag(target, open, close, mode, CurrentMarkupStyle());
 }

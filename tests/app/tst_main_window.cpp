@@ -877,7 +877,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("enabled");
-        // Disabled at start: nothing to undo, no MAP tag at the caret.
+        // Disabled at start: nothing to undo yet.
         for (const char *name :
              {"Zpt1", "SpeedButton18"})
             QTest::newRow(name) << QString::fromLatin1(name) << false;

@@ -318,11 +318,6 @@ void TForm4::Button1Click()
 
 void TForm4::Button3Click()
 {
-    const QString page = ProgramDir() + QStringLiteral("Help/Vellomyhelp/sablony.htm");
-    if (FHelpForm) {
-        if (auto *browser = FHelpForm->findChild<TWebBrowser *>())
-            browser->Navigate(page);
-        FHelpForm->show();
-        FHelpForm->raise();
-    }
+    if (FHelpForm)
+        FHelpForm->ShowHelpPage(QStringLiteral("sablony.htm"));
 }

@@ -513,19 +513,10 @@ void THTMLTranslator::Button1Click()
     main->setFocus();
 }
 
-static void NavigateHelp(const QString &path)
-{
-    if (!FHelpForm)
-        return;
-    FHelpForm->show();
-    FHelpForm->raise();
-    if (auto *browser = FHelpForm->findChild<TWebBrowser *>())
-        browser->Navigate(path);
-}
-
 void THTMLTranslator::HelpClick()
 {
-    NavigateHelp(ProgramDir() + QStringLiteral("Help/Vellomyhelp/htmltrans.htm"));
+    if (FHelpForm)
+        FHelpForm->ShowHelpPage(QStringLiteral("htmltrans.htm"));
 }
 
 void THTMLTranslator::ResetBodySettings()

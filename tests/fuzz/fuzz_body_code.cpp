@@ -1,0 +1,22 @@
+// The translator's code clean-up over any markup: the BODY comes out of the
+// text, the case change touches only markup letters, and it is stable.
+#include "conversion/codec.h"
+#include "fuzz_support.h"
+#include "translator/body_code.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const QString html = Codec::DecodeWin1250(Fuzz::Bytes(data + 1, size - 1));
+    const QString body = ExtractBody(html);
+    Fuzz::Check(body.size() <= html.size(), "the body is part of the text");
+    for (bool upper : {true, false}) {
+        const QString once = NormalizeMarkup(body, upper);
+        Fuzz::Check(once.size() == body.size(), "only letter case changes");
+        Fuzz::Check(NormalizeMarkup(once, upper) == once, "idempotent");
+    }
+    ApplyEmphasisStyle(body, data[0] & 1, data[0] & 2);
+    BodyCodeFromDocument(html, data[0] & 1, data[0] & 2, data[0] & 4);
+    return 0;
+}

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool check = data[0] & 4;
     TagNameOf(tag);
     const int at = FindAttribute(name, tag);
-    Fuzz::Check(at < tag.size(), "an attribute is found inside the tag");
+    Fuzz::Check(at >= 0 && at <= tag.size(), "an attribute is found inside the tag (1-based, 0 for none)");
     AttributeValue(tag, name);
     const QString rewritten = ReplaceAttribute(tag, name, value, check, options);
     const auto span = FindTagAtCaret(tag, tag.isEmpty() ? 0 : data[1] % (tag.size() + 1));

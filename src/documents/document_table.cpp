@@ -19,8 +19,11 @@ void TDocumentTable::Reset()
 
 int TDocumentTable::IndexOfDocument(const QString &path) const
 {
+    // The table holds working-copy names: compare with the one name of path
+    // instead of turning every entry back into a document path.
+    const QString wc = WorkingCopyName(path);
     for (int i = 1; i <= OpenDocCount; ++i) {
-        if (DocumentPath(OpenFiles[i]) == path)
+        if (OpenFiles[i] == wc)
             return i;
     }
     return 0;

@@ -1,5 +1,7 @@
 #include "preview/web_browser.h"
 
+#include "conversion/codec.h"
+
 #include <QVBoxLayout>
 #include <QWebEngineView>
 #include <QBuffer>
@@ -35,8 +37,24 @@ public:
         QString name = path.mid(path.lastIndexOf(u'/') + 1);
         if (name.startsWith(QStringLiteral("~$")) && name.endsWith(u'~') && name.size() > 3)
             name = name.mid(2, name.size() - 3);
-        const QByteArray type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension).name().toLatin1();
-        job->reply(type.isEmpty() ? QByteArrayLiteral("text/html") : type, file);
+        QByteArray type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension).name().toLatin1();
+        if (type.isEmpty())
+            type = QByteArrayLiteral("text/html");
+        if (type.startsWith("text/") || type.contains("javascript") || type.contains("xhtml")) {
+            // The page is shown in the encoding the editor reads it in, so
+            // Czech letters look the same in both.
+            const QByteArray bytes = file->readAll();
+            file->deleteLater();
+            auto *buffer = new QBuffer(job);
+            buffer->setData(bytes);
+            buffer->open(QIODevice::ReadOnly);
+            type += Codec::DetectEncoding(bytes) == Codec::TextEncoding::Windows1250
+                        ? QByteArrayLiteral("; charset=windows-1250")
+                        : QByteArrayLiteral("; charset=utf-8");
+            job->reply(type, buffer);
+            return;
+        }
+        job->reply(type, file);
     }
 };
 

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -118,6 +119,38 @@ private slots:
         else
             QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(Form8));
         QCOMPARE(QCursor::pos(), pointer);
+    }
+
+    void czechLettersShowAsTheEditorReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("UTF-8 without a charset") << QByteArray("<P>P\xC5\x99\xC3\xADli\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD</P>\r\n");
+        QTest::newRow("Windows-1250 without a charset") << QByteArray("<P>P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD</P>\r\n");
+    }
+    void czechLettersShowAsTheEditorReadsThem()
+    {
+        QFETCH(QByteArray, bytes);
+        OpenDocument(fx->writeDoc(QStringLiteral("cz.htm"), bytes));
+        QCOMPARE(Form2->HTMLEditor1->Text(), QStringLiteral("<P>P\u0159\u00EDli\u0161 \u017Elu\u0165ou\u010Dk\u00FD</P>"));
+        Form1->ObnovovanNvrh1->trigger();
+        QWebEngineView *view = Form8->WebBrowser1->View();
+        QVERIFY(view);
+        const QString expected = QStringLiteral("P\u0159\u00EDli\u0161 \u017Elu\u0165ou\u010Dk\u00FD");
+        QString shown;
+        QElapsedTimer waited;
+        waited.start();
+        // The page may still be loading: ask again until it shows or time is up.
+        while (!shown.contains(expected) && waited.elapsed() < 60000) {
+            bool done = false;
+            view->page()->toPlainText([&](const QString &t) {
+                shown = t;
+                done = true;
+            });
+            QTRY_VERIFY_WITH_TIMEOUT(done, 20000);
+            if (!shown.contains(expected))
+                QTest::qWait(200);
+        }
+        QVERIFY2(shown.contains(expected), qPrintable(shown));
     }
 };
 

@@ -270,13 +270,19 @@ void THTMLEdit::SetWantTabs(bool wantTabs)
 int THTMLEdit::FindText(const QString &searchText, int startPos, int length,
                         TFindOptions options) const
 {
-    const QString text = Text();
-    if (searchText.isEmpty() || startPos < 0 || startPos >= text.size() || length <= 0)
+    const bool breaks = searchText.contains(u'\r') || searchText.contains(u'\n')
+                        || searchText.contains(QChar::ParagraphSeparator);
+    // A text without line breaks never spans one: it is looked for in the
+    // document's own text, sparing a CR LF copy of the whole page per search.
+    const QString text = breaks ? Text() : document()->toRawText();
+    const qsizetype textLength = breaks ? text.size() : TextLength();
+    if (searchText.isEmpty() || startPos < 0 || startPos >= textLength || length <= 0)
         return -1;
-    const qsizetype end = std::min<qsizetype>(text.size(), qsizetype(startPos) + length);
+    const qsizetype endOffset = std::min<qsizetype>(textLength, qsizetype(startPos) + length);
+    const qsizetype end = breaks ? endOffset : OffsetToPosition(int(endOffset));
     const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     const QStringView range = QStringView(text).left(end);
-    qsizetype from = startPos;
+    qsizetype from = breaks ? startPos : OffsetToPosition(startPos);
     for (;;) {
         const qsizetype at = range.indexOf(searchText, from, cs);
         if (at < 0)
@@ -285,7 +291,7 @@ int THTMLEdit::FindText(const QString &searchText, int startPos, int length,
         const bool boundaryBefore = at == 0 || !IsWordChar(text[at - 1]);
         const bool boundaryAfter = after >= text.size() || !IsWordChar(text[after]);
         if (!options.wholeWord || (boundaryBefore && boundaryAfter))
-            return int(at);
+            return breaks ? int(at) : PositionToOffset(int(at));
         from = at + 1;
     }
 }

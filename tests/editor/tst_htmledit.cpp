@@ -211,6 +211,11 @@ private slots:
         QTest::newRow("at the end") << QStringLiteral("s") << 31 << 10 << false << false << -1;
         QTest::newRow("only before start") << QStringLiteral("<TABLE>") << 1 << 99 << false << false << -1;
         QTest::newRow("across a line break") << QStringLiteral(">\r\n<") << 0 << 99 << false << false << 6;
+        // Offsets count CR LF as two even where the search skips the copy with them.
+        QTest::newRow("start inside a break") << QStringLiteral("table") << 8 << 99 << false << true << 10;
+        QTest::newRow("range ends inside a break") << QStringLiteral("border>") << 0 << 24 << false << false << 16;
+        QTest::newRow("range ends before the match's end") << QStringLiteral("border>") << 0 << 22 << false << false << -1;
+        QTest::newRow("start at the last line") << QStringLiteral("tab") << 25 << 99 << false << false << 25;
     }
     void findText()
     {

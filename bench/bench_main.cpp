@@ -1,0 +1,586 @@
+// The performance benchmark: each scenario on the real windows (offscreen)
+// beside its bare-Qt baseline in the same process; one line per scenario with
+// the medians and their ratio. It reports and never fails.
+#include "bench_pages.h"
+
+#include "app/application.h"
+#include "conversion/codec.h"
+#include "documents/document_commands.h"
+#include "editor/find_replace.h"
+#include "editor/htmledit.h"
+#include "editor/undo_history.h"
+#include "editor/workarea.h"
+#include "imagemap/html_parser.h"
+#include "markup/case_conversion.h"
+#include "preview/web_browser.h"
+#include "scripted_dialogs.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <unistd.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype KB = 1000;
+constexpr qsizetype MB = 1000 * KB;
+
+double Median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+double Ms(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// Counts paint events of a widget, so a measurement can end at the first paint.
+class TPaintWatch : public QObject
+{
+public:
+    explicit TPaintWatch(QWidget *w) : m_widget(w) { w->installEventFilter(this); }
+    ~TPaintWatch() override
+    {
+        if (m_widget)
+            m_widget->removeEventFilter(this);
+    }
+    int paints = 0;
+
+    // Processes events until the widget has painted (at most ten seconds).
+    void Wait()
+    {
+        QElapsedTimer t;
+        t.start();
+        while (paints == 0 && t.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (o == m_widget && e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_widget;
+};
+
+void Settle(int ms = 50)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+struct TResult {
+    QString name;
+    QString unit;
+    double program = 0;
+    double baseline = 0;
+    double goal = 0;
+    QString note;
+};
+std::vector<TResult> Results;
+
+void Report(const TResult &r)
+{
+    const double ratio = r.baseline > 0 ? r.program / r.baseline : 0;
+    const bool ok = ratio <= r.goal;
+    const QString line = QStringLiteral("%1 | %2 %3 | %4 %3 | %5 | <= %6 | %7%8")
+                             .arg(r.name, -44)
+                             .arg(r.program, 10, 'f', 3)
+                             .arg(r.unit)
+                             .arg(r.baseline, 10, 'f', 3)
+                             .arg(ratio, 6, 'f', 2)
+                             .arg(r.goal, 0, 'f', 1)
+                             .arg(ok ? u"met"_s : u"MISSED"_s)
+                             .arg(r.note.isEmpty() ? QString() : u" ("_s + r.note + u")"_s);
+    std::printf("%s\n", line.toLocal8Bit().constData());
+    std::fflush(stdout);
+    Results.push_back(r);
+}
+
+qint64 ResidentBytes()
+{
+    QFile f(u"/proc/self/statm"_s);
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = f.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A bare editor of the same size as the workspace's, for the baselines.
+std::unique_ptr<QPlainTextEdit> BareEditor(const QSize &size)
+{
+    auto e = std::make_unique<QPlainTextEdit>();
+    e->resize(size);
+    e->show();
+    Settle(20);
+    return e;
+}
+
+THTMLEdit *Editor()
+{
+    return Form2->HTMLEditor1;
+}
+
+// Opens path in the program and waits for the editor's first paint.
+double OpenTimed(const QString &path)
+{
+    TPaintWatch watch(Editor()->viewport());
+    QElapsedTimer t;
+    t.start();
+    OpenDocument(path);
+    watch.Wait();
+    return Ms(t);
+}
+
+void CloseAll(TScriptedDialogs *dialogs)
+{
+    while (Docs.HasDocuments()) {
+        dialogs->answers = {TAnswer::No, TAnswer::No, TAnswer::No};
+        CloseDocument();
+    }
+    Settle(20);
+}
+
+// Offset of the first paragraph text after the middle of text.
+int MiddleParagraph(const QString &text)
+{
+    const qsizetype p = text.indexOf(u"<p>"_s, text.size() / 2);
+    return int(p < 0 ? text.size() / 2 : p + 3);
+}
+
+// --- the scenarios --------------------------------------------------------
+
+void StartUp()
+{
+    const int runs = 5;
+    std::vector<double> prog, base;
+    int windowCount = 0;
+    auto program = [&] {
+        QElapsedTimer t;
+        t.start();
+        auto fixture = std::make_unique<TWindowFixture>();
+        TPaintWatch watch(Form2);
+        watch.Wait();
+        const double ms = Ms(t);
+        windowCount = int(CreationOrder().size());
+        fixture.reset();
+        Settle(100);
+        return ms;
+    };
+    auto baseline = [&] {
+        QElapsedTimer t;
+        t.start();
+        std::vector<std::unique_ptr<QWidget>> windows;
+        for (int i = 0; i < std::max(windowCount, 1); ++i)
+            windows.push_back(std::make_unique<QWidget>());
+        auto *view = new QWebEngineView(windows.back().get());
+        view->resize(400, 300);
+        for (int i = 0; i < 3 && i < int(windows.size()); ++i) {
+            windows[i]->resize(600, 400);
+            windows[i]->show();
+        }
+        windows.back()->show();
+        TPaintWatch watch(windows[std::min<size_t>(2, windows.size() - 1)].get());
+        watch.Wait();
+        const double ms = Ms(t);
+        windows.clear();
+        Settle(100);
+        return ms;
+    };
+    program();  // warm-up: the web engine's one-time start belongs to neither side
+    baseline();
+    for (int i = 0; i < runs; ++i) {
+        prog.push_back(program());
+        base.push_back(baseline());
+    }
+    Report({u"start-up (%1 windows)"_s.arg(windowCount), u"ms"_s, Median(prog), Median(base), 1.3,
+            u"median of %1"_s.arg(runs)});
+}
+
+struct TDocs {
+    QString win1250_100k, utf8_100k, win1250_1m, win1250_10m, utf8_10m, line5m;
+    QString text100k, text1m, text10m, text10mB, textLine;
+};
+
+TDocs MakeDocs(const QString &dir)
+{
+    TDocs d;
+    d.text100k = BenchPages::Page(100 * KB, 1);
+    d.text1m = BenchPages::Page(1 * MB, 2);
+    d.text10m = BenchPages::Page(10 * MB, 3);
+    d.text10mB = BenchPages::Page(10 * MB, 4);
+    d.textLine = BenchPages::SingleLinePage(5 * MB);
+    d.win1250_100k = dir + u"/stranka100k.htm"_s;
+    d.utf8_100k = dir + u"/stranka100k-utf8.htm"_s;
+    d.win1250_1m = dir + u"/stranka1m.htm"_s;
+    d.win1250_10m = dir + u"/stranka10m.htm"_s;
+    d.utf8_10m = dir + u"/stranka10m-utf8.htm"_s;
+    d.line5m = dir + u"/radek5m.htm"_s;
+    WriteFile(d.win1250_100k, Codec::EncodeWin1250(d.text100k));
+    WriteFile(d.utf8_100k, d.text100k.toUtf8());
+    WriteFile(d.win1250_1m, Codec::EncodeWin1250(d.text1m));
+    WriteFile(d.win1250_10m, Codec::EncodeWin1250(d.text10m));
+    WriteFile(d.utf8_10m, d.text10mB.toUtf8());
+    WriteFile(d.line5m, Codec::EncodeWin1250(d.textLine));
+    return d;
+}
+
+double BareLoad(QPlainTextEdit *e, const QString &path)
+{
+    TPaintWatch watch(e->viewport());
+    QElapsedTimer t;
+    t.start();
+    const QByteArray bytes = ReadFile(path);
+    const QString text = Codec::Decode(bytes, Codec::DetectEncoding(bytes));
+    e->setPlainText(text);
+    watch.Wait();
+    return Ms(t);
+}
+
+void OpenScenario(TWindowFixture &fx, const TDocs &d)
+{
+    const int runs = 3;
+    std::vector<double> prog, base;
+    auto bare = BareEditor(Editor()->size());
+    for (int i = 0; i < runs; ++i) {
+        prog.push_back(OpenTimed(d.win1250_10m));
+        CloseAll(fx.dialogs);
+        base.push_back(BareLoad(bare.get(), d.win1250_10m));
+        bare->clear();
+        Settle(20);
+    }
+    Report({u"OpenDocument 10 MB to first paint"_s, u"ms"_s, Median(prog), Median(base), 1.5,
+            u"median of %1"_s.arg(runs)});
+}
+
+void SwitchScenario(TWindowFixture &fx, const TDocs &d)
+{
+    const int runs = 4;
+    std::vector<double> prog, base;
+    OpenTimed(d.win1250_10m);
+    OpenTimed(d.utf8_10m);
+    Settle(600);
+    for (int i = 0; i < runs; ++i) {
+        // A small edit first, so the document left has to be written.
+        QTest::keyClick(Editor(), 'x');
+        QCoreApplication::processEvents();
+        TPaintWatch watch(Editor()->viewport());
+        QElapsedTimer t;
+        t.start();
+        SelectDocument(Docs.ActiveDoc == 1 ? 1 : 0);
+        watch.Wait();
+        prog.push_back(Ms(t));
+        Settle(100);
+    }
+    CloseAll(fx.dialogs);
+
+    auto bare = BareEditor(Editor()->size());
+    QTemporaryDir tmp;
+    const QString copyA = tmp.path() + u"/a.htm"_s, copyB = tmp.path() + u"/b.htm"_s;
+    QFile::copy(d.win1250_10m, copyA);
+    QFile::copy(d.utf8_10m, copyB);
+    BareLoad(bare.get(), copyA);
+    bool onA = true;
+    for (int i = 0; i < runs; ++i) {
+        QTest::keyClick(bare.get(), 'x');
+        QCoreApplication::processEvents();
+        TPaintWatch watch(bare->viewport());
+        QElapsedTimer t;
+        t.start();
+        const QString text = bare->toPlainText();
+        WriteFile(onA ? copyA : copyB,
+                  onA ? Codec::EncodeWin1250(text) : text.toUtf8());
+        const QByteArray bytes = ReadFile(onA ? copyB : copyA);
+        bare->setPlainText(Codec::Decode(bytes, Codec::DetectEncoding(bytes)));
+        watch.Wait();
+        base.push_back(Ms(t));
+        onA = !onA;
+        Settle(100);
+    }
+    Report({u"switching between two 10 MB documents"_s, u"ms"_s, Median(prog), Median(base), 1.5,
+            u"median of %1, each after a one-character edit"_s.arg(runs)});
+}
+
+// Types count letters at caret offset pos of the widget, event by event.
+double TypeLetters(QWidget *w, int count)
+{
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < count; ++i) {
+        QTest::keyClick(w, char('a' + i % 26));
+        QCoreApplication::processEvents();
+    }
+    return Ms(t) / count;
+}
+
+double ProgramTyping(TWindowFixture &fx, const QString &path, int count)
+{
+    OpenTimed(path);
+    Settle(100);
+    Editor()->SetSelStart(MiddleParagraph(Editor()->Text()));
+    Settle(50);
+    const double ms = TypeLetters(Editor(), count);
+    Settle(600); // the pause: snapshot and working copy, outside the count
+    CloseAll(fx.dialogs);
+    return ms;
+}
+
+double BareTyping(const QString &text, int count)
+{
+    auto bare = BareEditor(Editor()->size());
+    bare->setPlainText(text);
+    Settle(50);
+    QTextCursor c = bare->textCursor();
+    c.setPosition(MiddleParagraph(text));
+    bare->setTextCursor(c);
+    Settle(50);
+    return TypeLetters(bare.get(), count);
+}
+
+void TypingScenarios(TWindowFixture &fx, const TDocs &d)
+{
+    const int count = 500;
+    const int runs = 3;
+    struct Size {
+        QString name, path;
+        const QString *text;
+    };
+    const Size sizes[] = {{u"100 KB"_s, d.win1250_100k, &d.text100k},
+                          {u"1 MB"_s, d.win1250_1m, &d.text1m},
+                          {u"10 MB"_s, d.win1250_10m, &d.text10m}};
+    double small = 0, large = 0;
+    for (const Size &s : sizes) {
+        std::vector<double> prog, base;
+        // The editor shows CR LF as one break: the bare editor gets the same lines.
+        QString plain = *s.text;
+        plain.replace(u"\r\n"_s, u"\n"_s);
+        for (int i = 0; i < runs; ++i) {
+            prog.push_back(ProgramTyping(fx, s.path, count));
+            base.push_back(BareTyping(plain, count));
+        }
+        const double p = Median(prog);
+        if (s.name == u"100 KB"_s)
+            small = p;
+        large = p;
+        Report({u"typed character, %1"_s.arg(s.name), u"ms"_s, p, Median(base), 2.0,
+                u"%1 characters, median of %2"_s.arg(count).arg(runs)});
+    }
+    Report({u"typed character, 10 MB against 100 KB"_s, u"ms"_s, large, small, 1.3,
+            u"the program's own cost at both sizes"_s});
+
+    std::vector<double> prog, base;
+    // A keystroke lays the whole 5 MB line out again in both editors: fewer
+    // characters keep the run short.
+    const int lineCount = 10;
+    for (int i = 0; i < runs; ++i) {
+        prog.push_back(ProgramTyping(fx, d.line5m, lineCount));
+        base.push_back(BareTyping(d.textLine, lineCount));
+    }
+    Report({u"typed character, 5 MB single line"_s, u"ms"_s, Median(prog), Median(base), 3.0,
+            u"%1 characters, median of %2"_s.arg(lineCount).arg(runs)});
+}
+
+void UndoScenario(TWindowFixture &fx, const TDocs &d)
+{
+    OpenTimed(d.win1250_10m);
+    Settle(600);
+    Form2->ResetHistory();
+    const qint64 rssBefore = ResidentBytes();
+    int snapshots = 0;
+    for (int i = 0; i < 11; ++i) {
+        Editor()->SetSelStart(int(Editor()->TextLength() / 11 * i) + 5);
+        QTest::keyClick(Editor(), char('a' + i));
+        QCoreApplication::processEvents();
+        const int before = Form2->UndoHistory.UndoPos();
+        for (int k = 0; k < 10 && Form2->UndoHistory.UndoPos() == before; ++k)
+            Form2->Timer2Timer(); // the 50 ms tick, 450 ms of quiet
+        if (Form2->UndoHistory.UndoPos() != before)
+            ++snapshots;
+    }
+    const double held = double(Form2->UndoHistory.StoredCharacters()) * 2 / MB;
+    const double rss = double(ResidentBytes() - rssBefore) / MB;
+    const double doc = double(Editor()->TextLength()) * 2 / MB;
+    Report({u"undo history, 11 snapshots on 10 MB"_s, u"MB"_s, held, doc, 1.5,
+            u"%1 snapshots held; UTF-16 bytes; resident memory grew %2 MB"_s.arg(snapshots + 0)
+                .arg(rss, 0, 'f', 1)});
+    CloseAll(fx.dialogs);
+}
+
+void CaseScenario(TWindowFixture &fx, const TDocs &d)
+{
+    const int runs = 3;
+    std::vector<double> prog, base, pure;
+    OpenTimed(d.win1250_10m);
+    Settle(600);
+    Form2->PageControl1->setCurrentIndex(0);
+    const QString text = Editor()->toPlainText();
+    for (int i = 0; i < runs; ++i) {
+        Editor()->SetSelStart(100);
+        QElapsedTimer t;
+        t.start();
+        ConvertTagCase(i % 2 == 0);
+        prog.push_back(Ms(t));
+        Settle(50);
+
+        t.restart();
+        QString copy = text;
+        char16_t *p = reinterpret_cast<char16_t *>(copy.data());
+        for (qsizetype k = 0, n = copy.size(); k < n; ++k)
+            if (p[k] >= u'a' && p[k] <= u'z')
+                p[k] = char16_t(p[k] - 32);
+        base.push_back(Ms(t));
+
+        t.restart();
+        const QString converted = CaseConversion::ConvertTags(text, i % 2 == 0);
+        pure.push_back(Ms(t));
+        if (converted.isEmpty() || copy.isEmpty())
+            std::printf("(empty result)\n");
+    }
+    Report({u"ConvertTagCase 10 MB"_s, u"ms"_s, Median(prog), Median(base), 2.0,
+            u"median of %1; the rewrite alone (CaseConversion::ConvertTags) %2 ms"_s.arg(runs)
+                .arg(Median(pure), 0, 'f', 1)});
+    CloseAll(fx.dialogs);
+}
+
+void ParseScenario(const TDocs &d)
+{
+    const int runs = 5;
+    std::vector<double> prog, base;
+    const QByteArray bytes = ReadFile(d.win1250_10m);
+    qsizetype found = 0;
+    for (int i = 0; i < runs; ++i) {
+        THTMLParser parser;
+        parser.Source = bytes;
+        QElapsedTimer t;
+        t.start();
+        parser.Parse();
+        prog.push_back(Ms(t));
+
+        t.restart();
+        const char *b = bytes.constData();
+        const char *end = b + bytes.size();
+        qsizetype n = 0;
+        for (const char *p = b; (p = static_cast<const char *>(std::memchr(p, '<', size_t(end - p))));
+             ++p)
+            ++n;
+        base.push_back(Ms(t));
+        found = n;
+    }
+    Report({u"Parse 10 MB"_s, u"ms"_s, Median(prog), Median(base), 3.0,
+            u"median of %1; %2 tags"_s.arg(runs).arg(found)});
+}
+
+void FindScenario(TWindowFixture &fx, const TDocs &d)
+{
+    const int runs = 5;
+    OpenTimed(d.win1250_10m);
+    Settle(600);
+    const QString marker = BenchPages::EndMarker();
+    const QString text = Editor()->toPlainText();
+    // The find dialog's default ignores case; both forms beside the same indexOf.
+    for (const bool matchCase : {true, false}) {
+        std::vector<double> prog, base;
+        qsizetype at = -1;
+        for (int i = 0; i < runs; ++i) {
+            Editor()->SetSelStart(0);
+            Editor()->SetSelLength(0);
+            QElapsedTimer t;
+            t.start();
+            const bool found = FindReplace::FindNext(Editor(), marker, {false, matchCase});
+            prog.push_back(Ms(t));
+            if (!found)
+                std::printf("(find next did not find the marker)\n");
+            t.restart();
+            at = text.indexOf(marker, 0, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
+            base.push_back(Ms(t));
+            Settle(20);
+        }
+        Report({matchCase ? u"find next to the end of 10 MB, match case"_s
+                          : u"find next to the end of 10 MB, any case"_s,
+                u"ms"_s, Median(prog), Median(base), 2.0,
+                u"median of %1; match at %2"_s.arg(runs).arg(at)});
+    }
+    CloseAll(fx.dialogs);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    PrepareWebEngineEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    const QStringList only = app.arguments().mid(1);
+    auto wanted = [&](const char *name) { return only.isEmpty() || only.contains(QLatin1String(name)); };
+
+    std::printf("%-44s | %13s | %13s | %6s | goal | \n", "scenario", "Vellomy", "baseline", "ratio");
+    std::fflush(stdout);
+    if (wanted("start"))
+        StartUp();
+
+    TWindowFixture fx;
+    Settle(300);
+    const TDocs d = MakeDocs(fx.docDir());
+    if (wanted("open"))
+        OpenScenario(fx, d);
+    if (wanted("switch"))
+        SwitchScenario(fx, d);
+    if (wanted("type"))
+        TypingScenarios(fx, d);
+    if (wanted("undo"))
+        UndoScenario(fx, d);
+    if (wanted("case"))
+        CaseScenario(fx, d);
+    if (wanted("parse"))
+        ParseScenario(d);
+    if (wanted("find"))
+        FindScenario(fx, d);
+
+    int missed = 0;
+    for (const TResult &r : Results)
+        if (r.baseline <= 0 || r.program / r.baseline > r.goal)
+            ++missed;
+    std::printf("%d of %d goals met\n", int(Results.size()) - missed, int(Results.size()));
+    return 0;
+}

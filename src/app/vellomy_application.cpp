@@ -8,12 +8,15 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QIcon>
 
 TVellomyApplication::TVellomyApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Vellomy"));
     setApplicationVersion(QString::fromLatin1(VELLOMY_VERSION));
     setDesktopFileName(QStringLiteral("vellomy"));
+    // The icon the install puts into the icon theme (none in a build folder).
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("vellomy")));
     // An installed program works in the user's copy of its data; one run
     // from its build folder keeps using that folder.
     m_shippedData = InstalledDataDir(applicationDirPath(), QString::fromUtf8(VELLOMY_SHARE_RELATIVE));

@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
           qt6-webchannel-dev qt6-tools-dev libgl-dev libx11-dev xvfb xauth x11-utils xdotool imagemagick
+          desktop-file-utils
           fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -135,6 +135,11 @@ void StartSession(const QStringList &arguments)
         else if (History.FileCount >= 1 && QFileInfo(History.Items[5]).isFile())
             OpenDocument(History.Items[5]);
     }
+    OpenCommandLine(arguments);
+}
+
+void OpenCommandLine(const QStringList &arguments)
+{
     for (const QString &arg : arguments) {
         const QFileInfo info(arg);
         if (!info.isFile())
@@ -149,6 +154,21 @@ void StartSession(const QStringList &arguments)
         }
         OpenDocument(arg);
     }
+}
+
+void RaiseProgram()
+{
+    for (QWidget *w : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form3),
+                       static_cast<QWidget *>(Form2)}) {
+        if (!w)
+            continue;
+        if (w->isMinimized())
+            w->showNormal();
+        w->show();
+        w->raise();
+    }
+    if (Form2)
+        Form2->activateWindow();
 }
 
 void DestroyWindows()

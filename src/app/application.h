@@ -49,6 +49,14 @@ void CreateWindows();
 // Steps 8 to 10: configuration, the reopen rule, the command-line rule.
 void StartSession(const QStringList &arguments);
 
+// Step 10 alone: the command-line rule, also for the files that a later
+// start of the program hands to this one.
+void OpenCommandLine(const QStringList &arguments);
+
+// The main strip, the work panel and the workspace to the front, the
+// workspace active.
+void RaiseProgram();
+
 // Deletes every window (at process end and between tests).
 void DestroyWindows();
 

@@ -10,4 +10,10 @@ public:
     TVellomyApplication(int &argc, char **argv);
     ~TVellomyApplication() override;
     bool notify(QObject *receiver, QEvent *event) override;
+
+    // The shipped data of an installed program, empty for a build-folder run.
+    QString ShippedData() const { return m_shippedData; }
+
+private:
+    QString m_shippedData;
 };

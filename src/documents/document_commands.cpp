@@ -372,6 +372,8 @@ bool SaveDocumentAs(const QString &newPath)
     AddToHistory(Thistorie::File, newPath);
     Docs.OpenFiles[Docs.ActiveDoc] = newWc;
     Docs.Active().Modified = false;
+    if (SyntaxKindForPath(newPath) != SyntaxKindForPath(DocumentPath(oldWc)))
+        SetSyntaxKind(Editor(), SyntaxKindForPath(newPath)); // e.g. a page saved as .php
     if (!ownPath) {
         try {
             DeleteWorkingCopy(oldWc);

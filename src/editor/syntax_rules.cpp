@@ -518,8 +518,11 @@ struct TLineClassifier {
             Fill(i, j, TSyntaxClass::Keyword);
             return j;
         }
-        if (IsIdentStart(c)) // a word such as "red" or "bold"
-            return IdentEnd(line, i);
+        if (IsIdentStart(c)) { // a word such as "red" or "bold"
+            const qsizetype j = IdentEnd(line, i);
+            Fill(i, j, TSyntaxClass::Plain);
+            return j;
+        }
         return i + 1;
     }
 };

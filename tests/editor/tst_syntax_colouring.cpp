@@ -8,6 +8,7 @@
 #include "editor/workarea.h"
 #include "settings/load_config.h"
 #include "settings/userconfig.h"
+#include "scripted_dialogs.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -89,6 +90,7 @@ private slots:
     void kindFollowsDocument_data();
     void kindFollowsDocument();
     void switchingDocumentsSwitchesKind();
+    void saveAsSwitchesKind();
     void settingSwitchesColouringOff();
     void paletteFollowsBackground();
     void editRecoloursFollowingLines();
@@ -149,6 +151,17 @@ void TestSyntaxColouring::switchingDocumentsSwitchesKind()
     QCOMPARE(SyntaxHighlighterOf(Ed())->Kind(), TSyntaxKind::Html);
     QVERIFY(!ShownColour(Ed(), 0, 4).isValid());
     SelectDocument(1);
+    ColourEverything(Ed());
+    QCOMPARE(ShownColour(Ed(), 0, 4), ClassColour(Ed(), TSyntaxClass::Property));
+}
+
+// Saved under another extension, the document is read as its new kind.
+void TestSyntaxColouring::saveAsSwitchesKind()
+{
+    OpenDocument(fx->writeDoc(u"a.htm"_s, "p { color: red }\r\n"));
+    fx->dialogs->saveAnswers = {{fx->docDir() + u"/a.css"_s, 1}};
+    SaveAsCommand();
+    QCOMPARE(SyntaxHighlighterOf(Ed())->Kind(), TSyntaxKind::Css);
     ColourEverything(Ed());
     QCOMPARE(ShownColour(Ed(), 0, 4), ClassColour(Ed(), TSyntaxClass::Property));
 }

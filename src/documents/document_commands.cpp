@@ -11,6 +11,7 @@
 #include "documents/working_copy.h"
 #include "imagemap/imagemap_commands.h"
 #include "editor/htmledit.h"
+#include "editor/syntax_highlighter.h"
 #include "editor/workarea.h"
 #include "inspector/tag_hand_off.h"
 #include "preview/refreshable_preview.h"
@@ -66,6 +67,8 @@ void LoadEditor(const QStringList &lines)
 {
     QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
     Editor()->ClearLines();
+    // Set on the emptied editor, so that the old text is not coloured again.
+    SetSyntaxKind(Editor(), SyntaxKindForPath(DocumentPath(Docs.ActiveFile())));
     Editor()->SetLines(lines);
     Form2->WorkingCopyStale = false; // the editor holds what its working copy holds
 }
@@ -74,6 +77,7 @@ void ShowInactive()
 {
     QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
     Editor()->ClearLines();
+    SetSyntaxKind(Editor(), TSyntaxKind::Html);
     Editor()->AddLine(InactiveWorkspaceText());
 }
 
@@ -282,6 +286,7 @@ void SelectDocument(int row)
     {
         QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
         Editor()->ClearLines();
+        SetSyntaxKind(Editor(), SyntaxKindForPath(DocumentPath(Docs.ActiveFile())));
         Editor()->SetLines(content.lines);
         Form2->PageControl1->setCurrentIndex(0);
         Editor()->SetSelStart(Docs.DocStates[k].CaretPos);
@@ -367,6 +372,8 @@ bool SaveDocumentAs(const QString &newPath)
     AddToHistory(Thistorie::File, newPath);
     Docs.OpenFiles[Docs.ActiveDoc] = newWc;
     Docs.Active().Modified = false;
+    if (SyntaxKindForPath(newPath) != SyntaxKindForPath(DocumentPath(oldWc)))
+        SetSyntaxKind(Editor(), SyntaxKindForPath(newPath)); // e.g. a page saved as .php
     if (!ownPath) {
         try {
             DeleteWorkingCopy(oldWc);

@@ -61,6 +61,7 @@ TConfigValues ReadConfigValues(const TIniFile &ini)
     v.defaultpripona = ini.ReadString(kOpenconfig, QStringLiteral("defaultpripona"), d.defaultpripona);
     v.wordwrap = ini.ReadBool(kEditor, QStringLiteral("wordwrap"), d.wordwrap);
     v.usetab = ini.ReadBool(kEditor, QStringLiteral("usetab"), d.usetab);
+    v.Zvyraznovani = ini.ReadBool(kEditor, QStringLiteral("Zvyraznovani"), d.Zvyraznovani);
     v.centertext1 = ini.ReadString(kEditor, QStringLiteral("centertext1"), d.centertext1);
     v.centertext2 = ini.ReadString(kEditor, QStringLiteral("centertext2"), d.centertext2);
     v.useStrong = ini.ReadBool(kEditor, QStringLiteral("use<STRONG>"), d.useStrong);
@@ -100,6 +101,7 @@ void WriteConfigValues(TIniFile &ini, const TConfigValues &v, bool projectOpen)
     ini.WriteString(kOpenconfig, QStringLiteral("defaultpripona"), v.defaultpripona);
     ini.WriteBool(kEditor, QStringLiteral("wordwrap"), v.wordwrap);
     ini.WriteBool(kEditor, QStringLiteral("usetab"), v.usetab);
+    ini.WriteBool(kEditor, QStringLiteral("Zvyraznovani"), v.Zvyraznovani);
     ini.WriteString(kEditor, QStringLiteral("centertext1"), v.centertext1);
     ini.WriteString(kEditor, QStringLiteral("centertext2"), v.centertext2);
     ini.WriteBool(kEditor, QStringLiteral("use<STRONG>"), v.useStrong);

@@ -29,6 +29,7 @@ struct TConfigValues {
     QString defaultpripona = QStringLiteral("htm"); // defaultextension
     bool wordwrap = false;                        // usewordwrap
     bool usetab = false;                          // usetab
+    bool Zvyraznovani = true;                     // usesyntaxcolouring: syntax colouring on
     QString centertext1 = QStringLiteral("<P ALIGN=\"CENTER\">"); // aligncenter1
     QString centertext2 = QStringLiteral("</P>"); // aligncenter2
     bool useStrong = false;                       // usestrong, else RadioButton3 (key "use<STRONG>")

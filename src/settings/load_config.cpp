@@ -7,6 +7,7 @@
 #include "conversion/codec.h"
 #include "documents/project.h"
 #include "editor/htmledit.h"
+#include "editor/syntax_highlighter.h"
 #include "editor/workarea.h"
 #include "errorreport/io_error.h"
 #include "settings/config_values.h"
@@ -75,6 +76,7 @@ void ApplyToEditors(const TConfigValues &v)
         p.setColor(QPalette::Base, TColors::ToQColor(v.BgColor));
         p.setColor(QPalette::Text, TColors::ToQColor(v.TextColor));
         editor->setPalette(p);
+        ApplySyntaxColouring(editor, v.Zvyraznovani, TColors::ToQColor(v.BgColor));
     }
 }
 

@@ -348,6 +348,8 @@ void TForm13::BuildEditorTab()
     usewordwrap = Named(new QCheckBox(u"Automaticky zalamovat řádky"_s), u"usewordwrap"_s,
                         u"Automaticky zalamovat řádky"_s);
     usetab = Named(new QCheckBox(u"Používat tabulátor"_s), u"usetab"_s, u"Používat tabulátor"_s);
+    usesyntaxcolouring = Named(new QCheckBox(u"Barevné zvýraznění syntaxe"_s), u"usesyntaxcolouring"_s,
+                               u"Barevné zvýraznění syntaxe"_s);
     aligncenter1 = Named(new QLineEdit, u"aligncenter1"_s, u"Začátek:"_s);
     aligncenter2 = Named(new QLineEdit, u"aligncenter2"_s, u"Konec:"_s);
     bgcolor = Named(new QComboBox, u"bgcolor"_s, u"Barva Pozadí"_s);
@@ -359,6 +361,7 @@ void TForm13::BuildEditorTab()
     form->addRow(Caption(u"Velikost Tabulátoru"_s, tabulsize), tabulsize);
     form->addRow(usewordwrap);
     form->addRow(usetab);
+    form->addRow(usesyntaxcolouring);
     form->addRow(Caption(u"Při stisknutí zarovnání na střed použít tento text:"_s));
     form->addRow(Caption(u"Začátek:"_s, aligncenter1), aligncenter1);
     form->addRow(Caption(u"Konec:"_s, aligncenter2), aligncenter2);
@@ -410,6 +413,7 @@ void TForm13::SetValues(const TConfigValues &v)
     defaultextension->setText(v.defaultpripona);
     usewordwrap->setChecked(v.wordwrap);
     usetab->setChecked(v.usetab);
+    usesyntaxcolouring->setChecked(v.Zvyraznovani);
     aligncenter1->setText(v.centertext1);
     aligncenter2->setText(v.centertext2);
     usestrong->setChecked(v.useStrong);
@@ -454,6 +458,7 @@ TConfigValues TForm13::Values() const
     v.defaultpripona = defaultextension->text();
     v.wordwrap = usewordwrap->isChecked();
     v.usetab = usetab->isChecked();
+    v.Zvyraznovani = usesyntaxcolouring->isChecked();
     v.centertext1 = aligncenter1->text();
     v.centertext2 = aligncenter2->text();
     v.useStrong = usestrong->isChecked();

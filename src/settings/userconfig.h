@@ -81,6 +81,7 @@ public:
     QLineEdit *tabulsize = nullptr;
     QCheckBox *usewordwrap = nullptr;
     QCheckBox *usetab = nullptr;
+    QCheckBox *usesyntaxcolouring = nullptr; // "Barevné zvýraznění syntaxe"
     QLineEdit *aligncenter1 = nullptr;
     QLineEdit *aligncenter2 = nullptr;
     QComboBox *bgcolor = nullptr;

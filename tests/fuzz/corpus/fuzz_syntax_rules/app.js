@@ -1,0 +1,2 @@
+var s = `a
+${b}` + "c</script>"; /* x */ // y

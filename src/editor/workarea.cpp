@@ -13,7 +13,7 @@
 #include "editor/keyboard_state.h"
 #include "editor/line_gutter.h"
 #include "inspector/tag_hand_off.h"
-#include "inspector/tag_inspector.h"
+#include "inspector/taginsp_panel.h"
 #include "markup/insert_tag_program.h"
 #include "markup/insertion_commands.h"
 #include "settings/userconfig.h"

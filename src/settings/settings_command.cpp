@@ -5,7 +5,7 @@
 #include "documents/document_commands.h"
 #include "errorreport/io_error.h"
 #include "inspector/tag_hand_off.h"
-#include "inspector/tag_inspector.h"
+#include "inspector/taginsp_panel.h"
 #include "settings/config_values.h"
 #include "settings/load_config.h"
 #include "settings/shortcuts.h"

@@ -5,7 +5,7 @@
 #include "documents/project_commands.h"
 #include "documents/working_copy.h"
 #include "workpanel/file_manager.h"
-#include "inspector/tag_inspector.h"
+#include "inspector/taginsp_panel.h"
 #include "workpanel/file_properties.h"
 
 #include <QAction>

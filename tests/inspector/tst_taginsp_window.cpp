@@ -12,7 +12,7 @@
 #include "errorreport/exception_dialog.h"
 #include "errorreport/io_error.h"
 #include "inspector/tag_hand_off.h"
-#include "inspector/tag_inspector.h"
+#include "inspector/taginsp_panel.h"
 #include "scripted_dialogs.h"
 #include "settings/userconfig.h"
 #include "window_fixture.h"

@@ -8,7 +8,7 @@ standards define them (HTML 4.01 and current HTML), each with its editor:
   button NAME,DIALOG        file or address with a "..." dialog
   combo NAME,A,B,...        enumerated values; [<barva>] colours, [<font>] fonts
 
-Run from the repository root:  python3 scripts/make_taginspector_data.py
+Run from the repository root:  python3 scripts/make_taginsp_data.py
 """
 import os
 

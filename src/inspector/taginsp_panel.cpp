@@ -1,4 +1,4 @@
-#include "inspector/tag_inspector.h"
+#include "inspector/taginsp_panel.h"
 
 #include "app/application.h"
 #include "app/dialogs.h"

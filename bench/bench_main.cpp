@@ -576,6 +576,15 @@ int main(int argc, char *argv[])
         ParseScenario(d);
     if (wanted("find"))
         FindScenario(fx, d);
+    // For a profiler: one short typing run on the 100 KB page, the typing
+    // itself inside TypeLetters (callgrind --toggle-collect=*TypeLetters*).
+    if (only.contains(u"profile-type"_s)) {
+        OpenTimed(d.win1250_100k);
+        Settle(100);
+        Editor()->SetSelStart(MiddleParagraph(Editor()->Text()));
+        Settle(50);
+        std::printf("profile-type: %.3f ms per character\n", TypeLetters(Editor(), 200));
+    }
 
     int missed = 0;
     for (const TResult &r : Results)

@@ -147,11 +147,16 @@ QByteArray ReadFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A bare editor of the same size as the workspace's, for the baselines.
+THTMLEdit *Editor();
+
+// A bare editor of the same size, font and line wrapping as the workspace's
+// source editor, for the baselines: the difference is the program's handlers.
 std::unique_ptr<QPlainTextEdit> BareEditor(const QSize &size)
 {
     auto e = std::make_unique<QPlainTextEdit>();
     e->resize(size);
+    e->setFont(Editor()->font());
+    e->setLineWrapMode(Editor()->lineWrapMode());
     e->show();
     Settle(20);
     return e;
@@ -190,6 +195,20 @@ int MiddleParagraph(const QString &text)
 }
 
 // --- the scenarios --------------------------------------------------------
+
+// One start-up to the workspace's first paint, in a function of its own so a
+// profiler can collect just this.
+__attribute__((noinline)) double ProfiledStart()
+{
+    QElapsedTimer t;
+    t.start();
+    auto fixture = std::make_unique<TWindowFixture>();
+    TPaintWatch watch(Form2);
+    watch.Wait();
+    const double ms = Ms(t);
+    fixture.reset();
+    return ms;
+}
 
 void StartUp()
 {
@@ -558,6 +577,13 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
     if (wanted("start"))
         StartUp();
+    // For a profiler: one start-up inside ProfiledStart (after a warm-up one).
+    if (only.contains(u"profile-start"_s)) {
+        { TWindowFixture warm; Settle(200); }
+        Settle(200);
+        std::printf("profile-start: %.3f ms\n", ProfiledStart());
+        return 0;
+    }
 
     TWindowFixture fx;
     Settle(300);
@@ -584,6 +610,11 @@ int main(int argc, char *argv[])
         Editor()->SetSelStart(MiddleParagraph(Editor()->Text()));
         Settle(50);
         std::printf("profile-type: %.3f ms per character\n", TypeLetters(Editor(), 200));
+    }
+    if (only.contains(u"profile-bare"_s)) {
+        QString plain = d.text100k;
+        plain.replace(u"\r\n"_s, u"\n"_s);
+        std::printf("profile-bare: %.3f ms per character\n", BareTyping(plain, 200));
     }
 
     int missed = 0;

@@ -150,7 +150,10 @@ void TCodeassistant::ShowCodeAssistant()
         if (AssistShowRequest)
             editor->setFocus();
     }
-    Place();
+    // Finding the caret's rectangle lays its line out: only a popup that is
+    // or will be shown needs it.
+    if (AssistShowRequest || isVisible())
+        Place();
 }
 
 void TCodeassistant::Place()
@@ -175,8 +178,10 @@ void TCodeassistant::Place()
 void TCodeassistant::SetShown(bool shown)
 {
     if (shown) {
-        if (!isVisible())
+        if (!isVisible()) {
+            Place();
             show();
+        }
         raise();
     } else if (isVisible()) {
         m_listWanted = false;

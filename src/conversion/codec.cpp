@@ -1,5 +1,8 @@
 #include "conversion/codec.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <QHash>
 
 namespace Codec {
@@ -110,24 +113,40 @@ QString DecodeWin1250(const QByteArray &bytes)
 
 QByteArray EncodeWin1250(const QString &text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    // One byte per character is the rule; the output grows only for
+    // characters written as numeric references.
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char *o = out.data();
+    qsizetype n = 0;
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.constData());
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = p[i];
         unsigned char b;
-        const char16_t ch = text[i].unicode();
+        if (ch < 0x80) {
+            o[n++] = static_cast<char>(ch);
+            continue;
+        }
         if (UnicodeToWin1250(ch, &b)) {
-            out.append(static_cast<char>(b));
+            o[n++] = static_cast<char>(b);
             continue;
         }
         char32_t cp = ch;
-        if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            cp = QChar::surrogateToUcs4(ch, text[i + 1].unicode());
+        if (QChar::isHighSurrogate(ch) && i + 1 < size && QChar::isLowSurrogate(p[i + 1])) {
+            cp = QChar::surrogateToUcs4(ch, p[i + 1]);
             ++i;
         }
-        out.append("&#");
-        out.append(QByteArray::number(static_cast<qulonglong>(cp)));
-        out.append(';');
+        const QByteArray ref = "&#" + QByteArray::number(static_cast<qulonglong>(cp)) + ';';
+        // Room for the reference and one byte for each character still to come.
+        const qsizetype need = n + ref.size() + (size - i - 1);
+        if (need > out.size()) {
+            out.resize(std::max(need, out.size() + out.size() / 4));
+            o = out.data();
+        }
+        std::memcpy(o + n, ref.constData(), size_t(ref.size()));
+        n += ref.size();
     }
+    out.resize(n);
     return out;
 }
 

@@ -38,6 +38,10 @@ THTMLEdit::THTMLEdit(QWidget *owner) : QPlainTextEdit(owner)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The bars paint their whole area: a range change while typing a long
+    // line repaints the bar alone, not the tab page beneath it.
+    horizontalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
+    verticalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
     // The selection stays visible while another control has the focus.
     QPalette p = palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
@@ -48,6 +52,20 @@ THTMLEdit::THTMLEdit(QWidget *owner) : QPlainTextEdit(owner)
     // position (its other end) stays: watch both.
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &THTMLEdit::ScheduleCaretWatch);
     connect(this, &QPlainTextEdit::selectionChanged, this, &THTMLEdit::ScheduleCaretWatch);
+    // Any change drops the kept text at once, so it never costs memory while typing.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        m_rawTextValid = false;
+        m_rawText = QString();
+    });
+}
+
+const QString &THTMLEdit::RawText() const
+{
+    if (!m_rawTextValid) {
+        m_rawText = document()->toRawText();
+        m_rawTextValid = true;
+    }
+    return m_rawText;
 }
 
 THTMLEdit::~THTMLEdit()
@@ -57,7 +75,7 @@ THTMLEdit::~THTMLEdit()
 
 QString THTMLEdit::Text() const
 {
-    QString raw = document()->toRawText();
+    QString raw = m_rawTextValid ? m_rawText : document()->toRawText();
     raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return raw;
 }
@@ -274,7 +292,7 @@ int THTMLEdit::FindText(const QString &searchText, int startPos, int length,
                         || searchText.contains(QChar::ParagraphSeparator);
     // A text without line breaks never spans one: it is looked for in the
     // document's own text, sparing a CR LF copy of the whole page per search.
-    const QString text = breaks ? Text() : document()->toRawText();
+    const QString text = breaks ? Text() : RawText();
     const qsizetype textLength = breaks ? text.size() : TextLength();
     if (searchText.isEmpty() || startPos < 0 || startPos >= textLength || length <= 0)
         return -1;

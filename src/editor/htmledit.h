@@ -31,6 +31,9 @@ public:
 
     // The whole text, lines joined by CR LF (no break after the last line).
     QString Text() const;
+    // The document's own text (U+2029 between lines), kept from one change
+    // to the next so repeated searches do not copy the page each time.
+    const QString &RawText() const;
     void SetText(const QString &text);
 
     // The whole text replaced by text, editing only the part that differs,
@@ -109,4 +112,6 @@ private:
     bool m_caretWatchPending = false;
     int m_lastCaretColumn = 0;
     int m_lastCaretLine = 0;
+    mutable QString m_rawText;
+    mutable bool m_rawTextValid = false;
 };

@@ -3,8 +3,11 @@
 #include "editor/htmledit.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTextBlock>
+
+#include <cmath>
 
 namespace {
 constexpr int kWidth = 46;
@@ -16,8 +19,39 @@ TLineGutter::TLineGutter(THTMLEdit *editor, QWidget *parent) : QWidget(parent), 
 {
     setFixedWidth(kWidth);
     setAccessibleName(QStringLiteral("Čísla řádků"));
-    connect(editor, &QPlainTextEdit::updateRequest, this, [this] { update(); });
-    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { update(); });
+    // Every pixel is painted here: the tab page beneath is never drawn first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Typing repaints only the strip beside the changed lines, scrolling all
+    // of it; a caret move repaints the two lines whose mark changes.
+    connect(editor, &QPlainTextEdit::updateRequest, this, [this](const QRect &r, int dy) {
+        if (dy != 0 || r.height() >= m_editor->viewport()->height()) {
+            update();
+            return;
+        }
+        update(0, r.y() + OffsetY(), width(), r.height());
+    });
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &TLineGutter::FollowCaret);
+    connect(editor, &QPlainTextEdit::blockCountChanged, this, [this] { update(); });
+}
+
+QRect TLineGutter::LineRect(int blockNumber) const
+{
+    const QTextBlock b = m_editor->document()->findBlockByNumber(blockNumber);
+    if (!b.isValid() || !b.isVisible())
+        return {};
+    const QRectF r = m_editor->blockBoundingGeometry(b).translated(m_editor->contentOffset());
+    return {0, int(r.top()) + OffsetY(), width(), int(std::ceil(r.height())) + 1};
+}
+
+void TLineGutter::FollowCaret()
+{
+    const int line = m_editor->textCursor().blockNumber();
+    if (line == m_caretLine)
+        return;
+    if (m_caretLine >= 0)
+        update(LineRect(m_caretLine));
+    update(LineRect(line));
+    m_caretLine = line;
 }
 
 QSize TLineGutter::sizeHint() const
@@ -33,29 +67,40 @@ int TLineGutter::OffsetY() const
 
 int TLineGutter::LineAt(int y) const
 {
-    const int offsetY = OffsetY();
-    for (QTextBlock b = m_editor->firstVisibleBlock(); b.isValid(); b = b.next()) {
-        const QRectF r = m_editor->blockBoundingGeometry(b).translated(m_editor->contentOffset());
-        const int top = int(r.top()) + offsetY;
-        if (top > height())
-            break;
-        if (b.isVisible() && y >= top && y < top + int(r.height()))
-            return b.blockNumber() + 1;
+    int line = -5;
+    WalkVisibleBlocks([&](const QTextBlock &b, int top, int h) {
+        if (y >= top && y < top + h) {
+            line = b.blockNumber() + 1;
+            return false;
+        }
+        return true;
+    });
+    return line;
+}
+
+void TLineGutter::WalkVisibleBlocks(const std::function<bool(const QTextBlock &, int, int)> &visit) const
+{
+    QTextBlock b = m_editor->firstVisibleBlock();
+    if (!b.isValid())
+        return;
+    // One geometry lookup places the first line; the others follow by their
+    // heights (each lookup would walk down from the top of the view again).
+    qreal top = m_editor->blockBoundingGeometry(b).translated(m_editor->contentOffset()).top() + OffsetY();
+    for (; b.isValid() && top <= height(); b = b.next()) {
+        const qreal h = m_editor->blockBoundingRect(b).height();
+        if (b.isVisible() && !visit(b, int(top), int(h)))
+            return;
+        top += h;
     }
-    return -5;
 }
 
 QList<int> TLineGutter::VisibleLines() const
 {
     QList<int> lines;
-    const int offsetY = OffsetY();
-    for (QTextBlock b = m_editor->firstVisibleBlock(); b.isValid(); b = b.next()) {
-        const QRectF r = m_editor->blockBoundingGeometry(b).translated(m_editor->contentOffset());
-        if (int(r.top()) + offsetY > height())
-            break;
-        if (b.isVisible())
-            lines << b.blockNumber() + 1;
-    }
+    WalkVisibleBlocks([&](const QTextBlock &b, int, int) {
+        lines << b.blockNumber() + 1;
+        return true;
+    });
     return lines;
 }
 
@@ -64,23 +109,21 @@ void TLineGutter::mousePressEvent(QMouseEvent *event)
     emit Pressed(event->button(), LineAt(int(event->position().y())), event->globalPosition().toPoint());
 }
 
-void TLineGutter::paintEvent(QPaintEvent *)
+void TLineGutter::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Button));
+    const QRect dirty = event->rect();
+    p.fillRect(dirty, palette().color(QPalette::Button));
     const int caretLine = m_editor->textCursor().blockNumber();
-    const int offsetY = OffsetY();
     const std::array<int, 10> marks = Bookmarks ? Bookmarks() : std::array<int, 10>{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     const QFontMetrics fm(m_editor->font());
     QFont bold = m_editor->font();
     bold.setBold(true);
-    for (QTextBlock block = m_editor->firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF r = m_editor->blockBoundingGeometry(block).translated(m_editor->contentOffset());
-        const int top = int(r.top()) + offsetY;
-        if (top > height())
-            break;
-        if (!block.isVisible())
-            continue;
+    WalkVisibleBlocks([&](const QTextBlock &block, int top, int blockHeight) {
+        if (top > dirty.bottom())
+            return false;
+        if (top + blockHeight < dirty.top())
+            return true;
         const int line = block.blockNumber() + 1;
         const int h = fm.height();
         if (block.blockNumber() == caretLine) {
@@ -101,5 +144,6 @@ void TLineGutter::paintEvent(QPaintEvent *)
             p.setFont(bold);
             p.drawText(cell, Qt::AlignCenter, QString::number(n));
         }
-    }
+        return true;
+    });
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+class QTextBlock;
 class THTMLEdit;
 
 // Paints the numbers of the visible lines, marks the caret's line and the
@@ -25,6 +26,8 @@ public:
     int LineAt(int y) const;
     // The line numbers shown, top to bottom.
     QList<int> VisibleLines() const;
+    // Repaints the caret's mark where the caret's line changed.
+    void FollowCaret();
 
 signals:
     void Pressed(Qt::MouseButton button, int line, const QPoint &globalPos);
@@ -35,6 +38,12 @@ protected:
 
 private:
     int OffsetY() const;
+    // Calls visit(block, top, height) for each shown line from the top of the
+    // view down, until it returns false or the strip ends.
+    void WalkVisibleBlocks(const std::function<bool(const QTextBlock &, int, int)> &visit) const;
+    // The strip beside one line, empty where the line is hidden or absent.
+    QRect LineRect(int blockNumber) const;
 
     THTMLEdit *m_editor;
+    int m_caretLine = -1; // the line whose mark was painted last
 };

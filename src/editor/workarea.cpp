@@ -9,6 +9,7 @@
 #include "conversion/text_file.h"
 #include "documents/document_table.h"
 #include "documents/document_commands.h"
+#include "documents/durable_file.h"
 #include "editor/htmledit.h"
 #include "editor/keyboard_state.h"
 #include "editor/line_gutter.h"
@@ -49,7 +50,10 @@ constexpr int kPanelWidths[8] = {50, 80, 90, 50, 70, 70, 40, 0};
 
 void SetBevel(QLabel *panel, bool lowered)
 {
-    panel->setFrameStyle(QFrame::Panel | (lowered ? QFrame::Sunken : QFrame::Raised));
+    // The tick sets the key panels twenty times a second: only a change repaints.
+    const int style = QFrame::Panel | (lowered ? QFrame::Sunken : QFrame::Raised);
+    if (panel->frameStyle() != style)
+        panel->setFrameStyle(style);
 }
 
 } // namespace
@@ -246,6 +250,8 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     for (int i = 0; i < 8; ++i) {
         auto *panel = new QLabel(initial[i], StatusBar1);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        // Filled by itself, so a new caret position repaints only the panel.
+        panel->setAutoFillBackground(true);
         SetBevel(panel, false);
         if (kPanelWidths[i] > 0)
             panel->setFixedWidth(kPanelWidths[i]);
@@ -304,7 +310,8 @@ QLabel *TForm2::Panel(int index) const
 
 void TForm2::SetPanelText(int index, const QString &text)
 {
-    if (QLabel *p = Panel(index))
+    QLabel *p = Panel(index);
+    if (p && p->text() != text)
         p->setText(text);
 }
 
@@ -318,7 +325,12 @@ void TForm2::Ulozsoubor(const QString &wcPath)
 {
     const Codec::TextEncoding encoding =
         Docs.HasDocuments() ? Docs.Active().Encoding : Codec::TextEncoding::Windows1250;
-    TextFile::Write(wcPath, HTMLEditor1->Lines(), encoding);
+    // The editor's text in one piece rather than a list of lines; every
+    // line, the last one too, ends with CR LF as in a saved file.
+    QString text = HTMLEditor1->Text();
+    if (!text.isEmpty())
+        text.append(QStringLiteral("\r\n"));
+    DurableFile::Write(wcPath, Codec::Encode(text, encoding));
     if (Docs.HasDocuments() && wcPath == Docs.ActiveFile()) {
         WorkingCopyStale = false;
         WorkingCopyAgeMs = 0;
@@ -456,7 +468,7 @@ void TForm2::HTMLEditor1SelectionChange()
         SkipCaretHandlingOnce = false;
         return;
     }
-    Gutter->update();
+    Gutter->FollowCaret();
     if (SourceSyncGuard || CodeassistantVisible())
         return;
     const QPoint caret = HTMLEditor1->CaretPos();

@@ -135,6 +135,10 @@ QString DefinitionPath(const QString &folder, const QString &name)
     const QString wanted = name + u".if"_s;
     if (QFileInfo::exists(folder + wanted))
         return folder + wanted;
+    // The shipped files are named in lower case: try that before listing the folder.
+    const QString lower = wanted.toLower();
+    if (lower != wanted && QFileInfo::exists(folder + lower))
+        return folder + lower;
     const QStringList entries = QDir(folder).entryList({u"*.if"_s}, QDir::Files);
     for (const QString &entry : entries) {
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)

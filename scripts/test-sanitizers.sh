@@ -5,8 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh --no-build
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+# -O1 with line tables only: the sanitizers' reports keep file and line, and
+# the build takes half the time of an optimised build with full debug data.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=None \
+  -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DVELLOMY_FUZZ_SECONDS=10
 cmake --build build-asan --parallel "$(nproc)"

@@ -33,7 +33,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QScreen>
 
 namespace {
@@ -51,7 +50,8 @@ T *Create(T *&slot, const char *name, int gauge = -1)
     Order() << QString::fromLatin1(name);
     if (gauge >= 0 && Form14) {
         Form14->Gauge1->setValue(gauge);
-        Form14->repaint();
+        // The gauge alone: the picture and texts do not change between steps.
+        Form14->Gauge1->repaint();
     }
     return slot;
 }

@@ -380,7 +380,8 @@ void TForm1::BuildControlBar()
                                const QString &hint, const char *name) {
         auto *b = new QToolButton(bar);
         b->setObjectName(QString::fromLatin1(name));
-        b->setIcon(style()->standardIcon(icon));
+        // The 16-pixel picture alone: the full icon reads every size of it.
+        b->setIcon(QIcon(style()->standardPixmap(icon)));
         b->setIconSize(QSize(16, 16));
         b->setAutoRaise(true);
         b->setFixedSize(ButtonHeight + 1, ButtonHeight);

@@ -2,11 +2,54 @@
 
 #include "app/about_values.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QProgressBar>
+#include <QPainter>
 #include <QScreen>
+
+TGauge::TGauge(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TGauge::setRange(int minimum, int maximum)
+{
+    m_minimum = minimum;
+    m_maximum = std::max(minimum, maximum);
+    m_value = std::clamp(m_value, m_minimum, m_maximum);
+    update();
+}
+
+void TGauge::setValue(int value)
+{
+    const int v = std::clamp(value, m_minimum, m_maximum);
+    if (v == m_value)
+        return;
+    m_value = v;
+    update();
+}
+
+void TGauge::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, palette().color(QPalette::Base));
+    const int span = m_maximum - m_minimum;
+    const int inner = r.width() - 4;
+    const int filled = span > 0 ? int(qint64(inner) * (m_value - m_minimum) / span) : 0;
+    if (filled > 0)
+        p.fillRect(QRect(2, 2, filled, r.height() - 4), palette().color(QPalette::Highlight));
+    // The sunken edge: dark above and left, light below and right.
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(palette().color(QPalette::Light));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
 
 QString ProductVersionString()
 {
@@ -64,9 +107,8 @@ TForm14::TForm14(QWidget *parent)
     Label2->move(12, 231);
     Label2->adjustSize();
 
-    Gauge1 = new QProgressBar(this);
+    Gauge1 = new TGauge(this);
     Gauge1->setGeometry(88, 200, 225, 17);
-    Gauge1->setTextVisible(false);
     Gauge1->setRange(0, 15);
     Gauge1->setValue(0);
 

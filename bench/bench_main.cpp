@@ -602,17 +602,17 @@ int main(int argc, char *argv[])
         ParseScenario(d);
     if (wanted("find"))
         FindScenario(fx, d);
-    // For a profiler: one short typing run on the 100 KB page, the typing
+    // For a profiler: one short typing run on the 100 KB or 10 MB page, the typing
     // itself inside TypeLetters (callgrind --toggle-collect=*TypeLetters*).
-    if (only.contains(u"profile-type"_s)) {
-        OpenTimed(d.win1250_100k);
+    if (only.contains(u"profile-type"_s) || only.contains(u"profile-type-10m"_s)) {
+        OpenTimed(only.contains(u"profile-type"_s) ? d.win1250_100k : d.win1250_10m);
         Settle(100);
         Editor()->SetSelStart(MiddleParagraph(Editor()->Text()));
         Settle(50);
         std::printf("profile-type: %.3f ms per character\n", TypeLetters(Editor(), 200));
     }
-    if (only.contains(u"profile-bare"_s)) {
-        QString plain = d.text100k;
+    if (only.contains(u"profile-bare"_s) || only.contains(u"profile-bare-10m"_s)) {
+        QString plain = only.contains(u"profile-bare"_s) ? d.text100k : d.text10m;
         plain.replace(u"\r\n"_s, u"\n"_s);
         std::printf("profile-bare: %.3f ms per character\n", BareTyping(plain, 200));
     }

@@ -13,8 +13,10 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=None \
   -DVELLOMY_FUZZ_SECONDS=10
 cmake --build build-asan --parallel "$(nproc)"
 # Chromium's own allocations outlive the tests on purpose: leaks are not
-# checked, every other report ends the test.
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:halt_on_error=1
+# checked. Qt WebEngine's Chromium frees some of its objects through a base
+# class of another size (seen in every test with a web view, never in our
+# code): that one check is off, every other report ends the test.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:halt_on_error=1:new_delete_type_mismatch=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-asan
 ctest --output-on-failure -j"$(nproc)" "$@"

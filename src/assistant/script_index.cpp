@@ -27,29 +27,53 @@ std::vector<TScriptIndex::TMark> TScriptIndex::Scan(int from, int to) const
         return marks;
     static const QRegularExpression created(
         u"([a-z_$][a-z0-9_$]*)\\s*=\\s*new\\s+([a-z_$][a-z0-9_$]*)\\s*\\("_s);
+    const int last = std::clamp(to, 0, m_document->characterCount() - 1);
+    const QTextBlock first = m_document->findBlock(std::max(from, 0));
+    if (!first.isValid())
+        return marks;
+    // The lines from first to the one holding last, as one text whose
+    // offsets are document positions from base (U+2029 between lines). The
+    // whole page is searched in one piece, not line by line.
+    const int base = first.position();
+    QString text;
+    if (base == 0 && last >= m_document->characterCount() - 1) {
+        text = m_document->toRawText();
+    } else {
+        for (QTextBlock b = first; b.isValid() && b.position() <= last; b = b.next()) {
+            if (b != first)
+                text.append(QChar::ParagraphSeparator);
+            text.append(b.text());
+        }
+    }
     const QString open = u"<SCRIPT"_s;
     const QString close = u"</SCRIPT>"_s;
-    const int last = std::clamp(to, 0, m_document->characterCount() - 1);
-    for (QTextBlock b = m_document->findBlock(std::max(from, 0)); b.isValid() && b.position() <= last;
-         b = b.next()) {
-        const QString text = b.text();
-        const int base = b.position();
-        std::vector<TMark> line;
-        for (qsizetype at = text.indexOf(open); at >= 0; at = text.indexOf(open, at + 1))
-            line.push_back({base + int(at), TMarkKind::Open, {}, {}});
-        for (qsizetype at = text.indexOf(close); at >= 0; at = text.indexOf(close, at + 1))
-            line.push_back({base + int(at), TMarkKind::Close, {}, {}});
-        if (text.contains(u'=')) {
-            const QString lower = text.toLower();
-            for (auto it = created.globalMatch(lower); it.hasNext();) {
-                const QRegularExpressionMatch m = it.next();
-                line.push_back({base + int(m.capturedStart()), TMarkKind::New, m.captured(1), m.captured(2)});
-            }
+    for (qsizetype at = text.indexOf(open); at >= 0; at = text.indexOf(open, at + 1))
+        marks.push_back({base + int(at), TMarkKind::Open, {}, {}});
+    for (qsizetype at = text.indexOf(close); at >= 0; at = text.indexOf(close, at + 1))
+        marks.push_back({base + int(at), TMarkKind::Close, {}, {}});
+    // Variables made with "new": each line naming "new" and holding "=" is read once.
+    qsizetype doneUpTo = -1;
+    for (qsizetype at = text.indexOf(u"new"_s, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(u"new"_s, at + 1, Qt::CaseInsensitive)) {
+        if (at < doneUpTo)
+            continue;
+        const qsizetype lineStart = text.lastIndexOf(QChar::ParagraphSeparator, at) + 1;
+        qsizetype lineEnd = text.indexOf(QChar::ParagraphSeparator, at);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        doneUpTo = lineEnd;
+        const QStringView line = QStringView(text).mid(lineStart, lineEnd - lineStart);
+        if (!line.contains(u'='))
+            continue;
+        const QString lower = line.toString().toLower();
+        for (auto it = created.globalMatch(lower); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            marks.push_back({base + int(lineStart + m.capturedStart()), TMarkKind::New, m.captured(1),
+                             m.captured(2)});
         }
-        std::sort(line.begin(), line.end(),
-                  [](const TMark &a, const TMark &b) { return a.position < b.position; });
-        marks.insert(marks.end(), line.begin(), line.end());
     }
+    std::stable_sort(marks.begin(), marks.end(),
+                     [](const TMark &a, const TMark &b) { return a.position < b.position; });
     return marks;
 }
 
@@ -60,31 +84,25 @@ void TScriptIndex::Changed(int position, int removed, int added)
     // Marks lie within one line: shift those behind the change, then read
     // again the lines the change touched.
     const int delta = added - removed;
-    std::vector<TMark> kept;
-    kept.reserve(m_marks.size());
-    for (TMark m : m_marks) {
-        if (m.position >= position + removed)
-            m.position += delta;
-        else if (m.position >= position)
-            continue;
-        kept.push_back(std::move(m));
-    }
     const int lastChar = std::max(0, m_document->characterCount() - 1);
     const QTextBlock first = m_document->findBlock(std::min(position, lastChar));
     const QTextBlock last = m_document->findBlock(std::min(position + added, lastChar));
     const int from = first.position();
     const int to = last.position() + last.length();
+    // In place: marks before the touched lines stay, those behind the change
+    // move by its size, and the touched lines are read again. A keystroke
+    // costs one addition per later mark, no copy of the list.
+    const auto byPosition = [](const TMark &m, int p) { return m.position < p; };
+    auto begin = std::lower_bound(m_marks.begin(), m_marks.end(), from, byPosition);
+    auto behind = std::lower_bound(begin, m_marks.end(), position + removed, byPosition);
+    for (auto it = behind; it != m_marks.end(); ++it)
+        it->position += delta;
+    // Marks inside the removed span are gone; the shifted ones up to the end
+    // of the last touched line are read again with it.
+    auto end = std::lower_bound(behind, m_marks.end(), to, byPosition);
     std::vector<TMark> fresh = Scan(from, last.position());
-    m_marks.clear();
-    m_marks.reserve(kept.size() + fresh.size());
-    auto it = kept.begin();
-    for (; it != kept.end() && it->position < from; ++it)
-        m_marks.push_back(std::move(*it));
-    while (it != kept.end() && it->position < to)
-        ++it;
-    m_marks.insert(m_marks.end(), fresh.begin(), fresh.end());
-    for (; it != kept.end(); ++it)
-        m_marks.push_back(std::move(*it));
+    const auto at = m_marks.erase(begin, end);
+    m_marks.insert(at, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
 }
 
 bool TScriptIndex::InScriptBlock(int position) const

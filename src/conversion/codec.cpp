@@ -1,9 +1,9 @@
 #include "conversion/codec.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
-#include <QHash>
 
 namespace Codec {
 
@@ -29,12 +29,19 @@ constexpr char16_t kHigh[128] = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
 };
 
-const QHash<char16_t, unsigned char> &ReverseTable()
+// Characters up to U+21FF hold every one the upper half maps from (the
+// highest is U+2122); one byte per character, 0 where none maps: a flat
+// table keeps writing a page to one load per non-ASCII character.
+constexpr char16_t kReverseLimit = 0x2200;
+
+const std::array<unsigned char, kReverseLimit> &ReverseTable()
 {
-    static const QHash<char16_t, unsigned char> table = [] {
-        QHash<char16_t, unsigned char> t;
-        for (int i = 0; i < 128; ++i)
-            t.insert(kHigh[i], static_cast<unsigned char>(0x80 + i));
+    static const std::array<unsigned char, kReverseLimit> table = [] {
+        std::array<unsigned char, kReverseLimit> t{};
+        for (int i = 0; i < 128; ++i) {
+            Q_ASSERT(kHigh[i] < kReverseLimit);
+            t[kHigh[i]] = static_cast<unsigned char>(0x80 + i);
+        }
         return t;
     }();
     return table;
@@ -94,11 +101,12 @@ bool UnicodeToWin1250(char16_t ch, unsigned char *byte)
         *byte = static_cast<unsigned char>(ch);
         return true;
     }
-    const auto &table = ReverseTable();
-    const auto it = table.constFind(ch);
-    if (it == table.constEnd())
+    if (ch >= kReverseLimit)
         return false;
-    *byte = it.value();
+    const unsigned char b = ReverseTable()[ch];
+    if (b == 0)
+        return false;
+    *byte = b;
     return true;
 }
 
@@ -111,10 +119,13 @@ QString DecodeWin1250(const QByteArray &bytes)
     return out;
 }
 
-QByteArray EncodeWin1250(const QString &text)
+namespace {
+
+// Windows-1250 bytes of text; with paragraphBreaks, U+2029 becomes CR LF.
+QByteArray Win1250Bytes(const QString &text, bool paragraphBreaks)
 {
-    // One byte per character is the rule; the output grows only for
-    // characters written as numeric references.
+    // One byte per character is the rule; the output grows only for line
+    // breaks and characters written as numeric references.
     QByteArray out(text.size(), Qt::Uninitialized);
     char *o = out.data();
     qsizetype n = 0;
@@ -129,6 +140,16 @@ QByteArray EncodeWin1250(const QString &text)
         }
         if (UnicodeToWin1250(ch, &b)) {
             o[n++] = static_cast<char>(b);
+            continue;
+        }
+        if (paragraphBreaks && ch == QChar::ParagraphSeparator) {
+            const qsizetype need = n + 2 + (size - i - 1);
+            if (need > out.size()) {
+                out.resize(std::max(need, out.size() + out.size() / 4));
+                o = out.data();
+            }
+            o[n++] = '\r';
+            o[n++] = '\n';
             continue;
         }
         char32_t cp = ch;
@@ -148,6 +169,28 @@ QByteArray EncodeWin1250(const QString &text)
     }
     out.resize(n);
     return out;
+}
+
+} // namespace
+
+QByteArray EncodeWin1250(const QString &text)
+{
+    return Win1250Bytes(text, false);
+}
+
+QByteArray EncodeEditorText(const QString &rawText, TextEncoding encoding)
+{
+    if (rawText.isEmpty())
+        return {};
+    if (encoding == TextEncoding::Windows1250) {
+        QByteArray bytes = Win1250Bytes(rawText, true);
+        bytes.append("\r\n");
+        return bytes;
+    }
+    QString text = rawText;
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.append(QStringLiteral("\r\n"));
+    return Encode(text, encoding);
 }
 
 TextEncoding DetectEncoding(const QByteArray &bytes)

@@ -35,6 +35,10 @@ TextEncoding DetectEncoding(const QByteArray &bytes);
 
 QString Decode(const QByteArray &bytes, TextEncoding encoding);
 QByteArray Encode(const QString &text, TextEncoding encoding);
+// The editor's own text (U+2029 between lines) as a file's bytes: every
+// line, the last one too, ends with CR LF; an empty text gives no bytes.
+// Windows-1250 is written in one pass without an intermediate copy.
+QByteArray EncodeEditorText(const QString &rawText, TextEncoding encoding);
 
 // Splits text into lines the way a line list loads a file: CR LF, CR and LF
 // each end a line; a break at the very end adds no empty line.

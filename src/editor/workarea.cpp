@@ -325,12 +325,8 @@ void TForm2::Ulozsoubor(const QString &wcPath)
 {
     const Codec::TextEncoding encoding =
         Docs.HasDocuments() ? Docs.Active().Encoding : Codec::TextEncoding::Windows1250;
-    // The editor's text in one piece rather than a list of lines; every
-    // line, the last one too, ends with CR LF as in a saved file.
-    QString text = HTMLEditor1->Text();
-    if (!text.isEmpty())
-        text.append(QStringLiteral("\r\n"));
-    DurableFile::Write(wcPath, Codec::Encode(text, encoding));
+    // Straight from the editor's own text: no list of lines, no CR LF copy.
+    DurableFile::Write(wcPath, Codec::EncodeEditorText(HTMLEditor1->RawText(), encoding));
     if (Docs.HasDocuments() && wcPath == Docs.ActiveFile()) {
         WorkingCopyStale = false;
         WorkingCopyAgeMs = 0;

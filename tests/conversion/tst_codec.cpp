@@ -124,6 +124,48 @@ private slots:
         QCOMPARE(Codec::JoinLinesCrLf({QStringLiteral("a"), QString(), QStringLiteral("b")}),
                  QStringLiteral("a\r\n\r\nb\r\n"));
     }
+
+    // The editor's text straight to a file's bytes must equal the lines
+    // joined with CR LF and encoded, in every encoding.
+    void editorTextAsFileBytes_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QByteArray>("bytes");
+        const QChar sep = QChar::ParagraphSeparator;
+        const int win = int(TextEncoding::Windows1250);
+        QTest::newRow("empty") << QString() << win << QByteArray();
+        QTest::newRow("one line") << QStringLiteral("a") << win << QByteArray("a\r\n");
+        QTest::newRow("two lines") << (QStringLiteral("a") + sep + QStringLiteral("b")) << win
+                                   << QByteArray("a\r\nb\r\n");
+        QTest::newRow("empty lines") << (QString(sep) + sep) << win << QByteArray("\r\n\r\n\r\n");
+        QTest::newRow("czech letter") << QStringLiteral("\u0159") << win << QByteArray("\xF8\r\n");
+        QTest::newRow("reference then break")
+            << (QStringLiteral("\u0416") + sep + QStringLiteral("x")) << win << QByteArray("&#1046;\r\nx\r\n");
+        QTest::newRow("utf-8") << (QStringLiteral("\u0159") + sep) << int(TextEncoding::Utf8)
+                               << QByteArray("\xC5\x99\r\n\r\n");
+        QTest::newRow("utf-8 with mark") << QStringLiteral("a") << int(TextEncoding::Utf8Bom)
+                                         << QByteArray("\xEF\xBB\xBF" "a\r\n");
+    }
+
+    void editorTextAsFileBytes()
+    {
+        QFETCH(QString, raw);
+        QFETCH(int, encoding);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(Codec::EncodeEditorText(raw, TextEncoding(encoding)), bytes);
+    }
+
+    // Many references and breaks make the output outgrow its first guess.
+    void editorTextGrowsPastItsFirstGuess()
+    {
+        QStringList lines;
+        for (int i = 0; i < 500; ++i)
+            lines << QStringLiteral("\u0416\u0416 %1 \u0159").arg(i) << QString();
+        const QString raw = lines.join(QChar::ParagraphSeparator);
+        QCOMPARE(Codec::EncodeEditorText(raw, TextEncoding::Windows1250),
+                 Codec::Encode(Codec::JoinLinesCrLf(lines), TextEncoding::Windows1250));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCodec)

@@ -102,7 +102,8 @@ private slots:
     void garbageProjectsAndHistory_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("random bytes") << QByteArray("\x01\x02\xFF\xFE garbage \0\0\r\n\r", 20);
+        static const char garbage[] = "\x01\x02\xFF\xFE garbage \0\0\r\n\r";
+        QTest::newRow("random bytes") << QByteArray(garbage, sizeof garbage - 1);
         QTest::newRow("huge count") << QByteArray("2147483647\r\na.htm\r\n");
         QTest::newRow("negative count") << QByteArray("-5\r\n");
         QTest::newRow("binary") << QByteArray(4096, '\0');

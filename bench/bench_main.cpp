@@ -4,6 +4,8 @@
 #include "bench_pages.h"
 
 #include "app/application.h"
+#include "app/program_dir.h"
+#include "assistant/codeassistant.h"
 #include "conversion/codec.h"
 #include "documents/document_commands.h"
 #include "editor/find_replace.h"
@@ -13,10 +15,12 @@
 #include "imagemap/html_parser.h"
 #include "markup/case_conversion.h"
 #include "preview/web_browser.h"
+#include "settings/load_config.h"
 #include "scripted_dialogs.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -586,6 +590,13 @@ int main(int argc, char *argv[])
     }
 
     TWindowFixture fx;
+    // As a user's program runs: the settings' defaults applied (syntax
+    // colouring on) and the shipped vocabulary loaded for the assistant.
+    QDir().mkpath(ProgramDir() + u"Data/Codefiller"_s);
+    QFile::copy(QStringLiteral(SHIPPED_DATA_DIR "/Data/Codefiller/tags.vcq"),
+                ProgramDir() + u"Data/Codefiller/tags.vcq"_s);
+    LoadConfig();
+    ReloadCodeVocabulary();
     Settle(300);
     const TDocs d = MakeDocs(fx.docDir());
     if (wanted("open"))

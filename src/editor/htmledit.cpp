@@ -3,6 +3,7 @@
 #include "editor/undo_history.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPlainTextDocumentLayout>
 #include <QKeyEvent>
 #include <QList>
 #include <QPrinter>
@@ -10,6 +11,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+
+#include <array>
 
 namespace {
 
@@ -29,10 +32,81 @@ bool IsWordChar(QChar c)
     return c.isLetterOrNumber() || c == u'_';
 }
 
+// Qt's plain-text layout counts a changed span twice when it decides which
+// lines a change touched, so a keystroke on a coloured line (the typed
+// character and the line's new colours arrive as one change of the whole
+// line) reaches into the next lines and repaints the whole view. The layout
+// is left to do its work; only its repaint request is narrowed to the lines
+// the change really touched, as long as their number and heights stay.
+class TLineLayout : public QPlainTextDocumentLayout
+{
+public:
+    explicit TLineLayout(QTextDocument *document)
+        : QPlainTextDocumentLayout(document), m_blocks(document->blockCount())
+    {
+    }
+
+protected:
+    void documentChanged(int from, int removed, int added) override
+    {
+        QTextDocument *doc = document();
+        const int blocks = doc->blockCount();
+        const bool sameLines = blocks == m_blocks;
+        m_blocks = blocks;
+        // The lines from the change's start to the one at its end (a change
+        // that ends a line reaches the start of the next one), at most a few.
+        constexpr int kMostLines = 8;
+        std::array<qreal, kMostLines> before{};
+        int count = 0;
+        bool covered = false;
+        QTextBlock first;
+        QTextBlock last;
+        if (sameLines && added > 0) {
+            first = doc->findBlock(from);
+            last = doc->findBlock(std::min(from + added, doc->characterCount() - 1));
+            for (QTextBlock b = first; b.isValid() && count < kMostLines; b = b.next()) {
+                before[size_t(count++)] = blockBoundingRect(b).height();
+                if (b == last) {
+                    covered = true;
+                    break;
+                }
+            }
+        }
+        if (!covered) {
+            QPlainTextDocumentLayout::documentChanged(from, removed, added);
+            return;
+        }
+        const QSizeF size = documentSize();
+        {
+            const QSignalBlocker quiet(this);
+            QPlainTextDocumentLayout::documentChanged(from, removed, added);
+        }
+        bool sameHeights = true;
+        QTextBlock b = first;
+        for (int i = 0; i < count; ++i, b = b.next())
+            sameHeights = sameHeights && blockBoundingRect(b).height() == before[size_t(i)];
+        if (documentSize() != size)
+            emit documentSizeChanged(documentSize());
+        if (!sameHeights) {
+            emit update();
+            return;
+        }
+        b = first;
+        for (int i = 0; i < count; ++i, b = b.next())
+            emit updateBlock(b);
+    }
+
+private:
+    int m_blocks;
+};
+
 } // namespace
 
 THTMLEdit::THTMLEdit(QWidget *owner) : QPlainTextEdit(owner)
 {
+    auto *doc = new QTextDocument(this);
+    doc->setDocumentLayout(new TLineLayout(doc));
+    setDocument(doc);
     Instances().append(this);
     LastCaretOffset = 0;
     setLineWrapMode(QPlainTextEdit::NoWrap);

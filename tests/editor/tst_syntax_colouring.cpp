@@ -19,6 +19,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QImage>
 
 #include <cmath>
 
@@ -95,6 +96,8 @@ private slots:
     void paletteFollowsBackground();
     void editRecoloursFollowingLines();
     void longPageColouredInSlices();
+    void typingRepaintsOnlyItsLines();
+    void replacedLinesShowTheirNewText();
 };
 
 void TestSyntaxColouring::kindFollowsDocument_data()
@@ -241,6 +244,69 @@ void TestSyntaxColouring::longPageColouredInSlices()
     QTextCursor c(Ed()->document());
     c.insertText(u"<!--"_s);
     QCOMPARE(ShownColour(Ed(), 19999, 0), ClassColour(Ed(), TSyntaxClass::Comment));
+}
+
+// A letter typed on a coloured line repaints that line (and the start of
+// the next), not the whole view; a comment opened above recolours the view.
+void TestSyntaxColouring::typingRepaintsOnlyItsLines()
+{
+    QByteArray page;
+    for (int i = 0; i < 60; ++i)
+        page += "<p class=\"x\">line</p>\r\n";
+    OpenDocument(fx->writeDoc(u"a.htm"_s, page));
+    ColourEverything(Ed());
+    Ed()->setFocus();
+    QTextCursor c(Ed()->document()->findBlockByNumber(5));
+    c.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 8);
+    Ed()->setTextCursor(c);
+    QCoreApplication::processEvents();
+    const int viewHeight = Ed()->viewport()->height();
+    QVERIFY(viewHeight > 200);
+    QList<QRect> repainted;
+    connect(Ed(), &QPlainTextEdit::updateRequest, this,
+            [&](const QRect &r, int dy) { repainted << (dy ? Ed()->viewport()->rect() : r); });
+    QTest::keyClick(Ed(), 'y');
+    QCoreApplication::processEvents();
+    QVERIFY(!repainted.isEmpty());
+    const int lineTop = int(Ed()->cursorRect().top());
+    bool lineCovered = false;
+    for (const QRect &r : repainted) {
+        QVERIFY2(r.height() < viewHeight / 3, qPrintable(u"repainted %1 of %2 pixels"_s.arg(r.height()).arg(viewHeight)));
+        lineCovered = lineCovered || (r.top() <= lineTop && r.bottom() >= lineTop);
+    }
+    QVERIFY(lineCovered);
+    QCOMPARE(Ed()->document()->findBlockByNumber(5).text(), u"<p classy=\"x\">line</p>"_s);
+
+    // Opening a comment at the top changes the colour of every line below.
+    repainted.clear();
+    c.setPosition(0);
+    Ed()->setTextCursor(c);
+    QTest::keyClicks(Ed(), u"<!--"_s);
+    QCoreApplication::processEvents();
+    bool wholeView = false;
+    for (const QRect &r : repainted)
+        wholeView = wholeView || r.height() >= viewHeight;
+    QVERIFY(wholeView);
+    QCOMPARE(ShownColour(Ed(), 40, 1), ClassColour(Ed(), TSyntaxClass::Comment));
+}
+
+// A replacement that keeps the number of lines but moves a break shows the
+// new text of every line it touched, as a fresh load of the same text does.
+void TestSyntaxColouring::replacedLinesShowTheirNewText()
+{
+    OpenDocument(fx->writeDoc(u"a.htm"_s, "<b>ab</b>\r\n<i>cd</i>\r\n<u>ef</u>\r\n"));
+    ColourEverything(Ed());
+    QCoreApplication::processEvents();
+    // "<b>ab</b>" + break + "<i>cd</i>" becomes "<b>ab</b><i>cd</i>" + break:
+    // the same length, the same number of lines, the second line now empty.
+    Ed()->ReplaceText(u"<b>ab</b><i>cd</i>\r\n\r\n<u>ef</u>"_s);
+    QCoreApplication::processEvents();
+    QCOMPARE(Ed()->Lines(), QStringList({u"<b>ab</b><i>cd</i>"_s, QString(), u"<u>ef</u>"_s}));
+    const QImage shown = Ed()->viewport()->grab().toImage();
+    Ed()->SetText(Ed()->Text());
+    ColourEverything(Ed());
+    QCoreApplication::processEvents();
+    QCOMPARE(Ed()->viewport()->grab().toImage(), shown);
 }
 
 QTEST_MAIN(TestSyntaxColouring)

@@ -9,10 +9,6 @@
 #include <exception>
 #include <new>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace {
 
 bool IsSpace(char c)
@@ -46,36 +42,11 @@ struct TByteClasses {
 constexpr TByteClasses kBytes;
 
 // The first index in [i, len) whose byte has one of the classes, or len.
-// Bytes up to readable may be read (sixteen at a time where the processor
-// allows), though only hits before len count.
-template<unsigned char Classes>
-qsizetype ScanTo(const char *buf, qsizetype i, qsizetype len, qsizetype readable)
+qsizetype ScanTo(const char *buf, qsizetype i, qsizetype len, unsigned char classes)
 {
-#ifdef __SSE2__
-    for (; i < len && i + 16 <= readable; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(buf + i));
-        __m128i hit = _mm_setzero_si128();
-        if constexpr ((Classes & kQuote) != 0)
-            hit = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(34)), _mm_cmpeq_epi8(v, _mm_set1_epi8(39)));
-        if constexpr ((Classes & kGreater) != 0)
-            hit = _mm_or_si128(hit, _mm_cmpeq_epi8(v, _mm_set1_epi8('>')));
-        if constexpr ((Classes & kEquals) != 0)
-            hit = _mm_or_si128(hit, _mm_cmpeq_epi8(v, _mm_set1_epi8('=')));
-        if constexpr ((Classes & kSpace) != 0) {
-            hit = _mm_or_si128(hit, _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(9)),
-                                                 _mm_cmpeq_epi8(v, _mm_set1_epi8(10))));
-            hit = _mm_or_si128(hit, _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(13)),
-                                                 _mm_cmpeq_epi8(v, _mm_set1_epi8(32))));
-        }
-        if (const int bits = _mm_movemask_epi8(hit)) {
-            const qsizetype at = i + __builtin_ctz(unsigned(bits));
-            return at < len ? at : len;
-        }
-    }
-#endif
-    while (i < len && !(kBytes.of[static_cast<unsigned char>(buf[i])] & Classes))
+    while (i < len && !(kBytes.of[static_cast<unsigned char>(buf[i])] & classes))
         ++i;
-    return i < len ? i : len;
+    return i;
 }
 
 // Index of the quote that closes the run opened at open, or -1.
@@ -89,26 +60,6 @@ qsizetype QuoteEnd(const char *buf, qsizetype len, qsizetype open)
         i = static_cast<const char *>(hit) - buf;
         if (buf[i - 1] != '\\')
             return i;
-    }
-    return -1;
-}
-
-// The first unquoted byte of class Stop at or after start, or -1 (as
-// FindCharUnquoted and FindSpaceUnquoted); readable as for ScanTo.
-template<unsigned char Stop>
-qsizetype UnquotedTo(const char *buf, qsizetype len, qsizetype readable, qsizetype start)
-{
-    if (start < 0 || start >= len)
-        return -1;
-    for (qsizetype i = start; i < len; ++i) {
-        i = ScanTo<Stop | kQuote>(buf, i, len, readable);
-        if (i >= len)
-            return -1;
-        if (!IsQuote(buf[i]))
-            return i;
-        i = QuoteEnd(buf, len, i);
-        if (i < 0)
-            return -1;
     }
     return -1;
 }
@@ -176,13 +127,15 @@ qsizetype FindChar(const char *buf, qsizetype len, char byte, qsizetype start)
 
 qsizetype FindCharUnquoted(const char *buf, qsizetype len, char byte, qsizetype start)
 {
-    if (byte == '>')
-        return UnquotedTo<kGreater>(buf, len, len, start);
-    if (byte == '=')
-        return UnquotedTo<kEquals>(buf, len, len, start);
     if (start < 0 || start >= len)
         return -1;
+    const unsigned char stops = byte == '>' ? (kGreater | kQuote) : byte == '=' ? (kEquals | kQuote) : 0;
     for (qsizetype i = start; i < len; ++i) {
+        if (stops) {
+            i = ScanTo(buf, i, len, stops);
+            if (i >= len)
+                return -1;
+        }
         if (buf[i] == byte)
             return i;
         if (IsQuote(buf[i])) {
@@ -196,7 +149,21 @@ qsizetype FindCharUnquoted(const char *buf, qsizetype len, char byte, qsizetype 
 
 qsizetype FindSpaceUnquoted(const char *buf, qsizetype len, qsizetype start)
 {
-    return UnquotedTo<kSpace>(buf, len, len, start);
+    if (start < 0 || start >= len)
+        return -1;
+    for (qsizetype i = start; i < len; ++i) {
+        i = ScanTo(buf, i, len, kSpace | kQuote);
+        if (i >= len)
+            return -1;
+        if (IsSpace(buf[i]))
+            return i;
+        if (IsQuote(buf[i])) {
+            i = QuoteEnd(buf, len, i);
+            if (i < 0)
+                return -1;
+        }
+    }
+    return -1;
 }
 
 qsizetype SkipSpaceForward(const char *buf, qsizetype len, qsizetype start)
@@ -241,9 +208,7 @@ void THTMLTag::Split(qsizetype start, int length, std::vector<THTMLParam> &param
     }
     const char *t = m_source->constData() + start;
     const qsizetype L = length;
-    // The scans may look ahead into the rest of the buffer.
-    const qsizetype R = m_source->size() - start;
-    qsizetype p = UnquotedTo<kSpace>(t, L, R, 0);
+    qsizetype p = FindSpaceUnquoted(t, L, 0);
     if (p < 0) {
         Name.SetRange(start, length);
         return;
@@ -254,7 +219,7 @@ void THTMLTag::Split(qsizetype start, int length, std::vector<THTMLParam> &param
         const qsizetype s = SkipSpaceForward(t, L, p);
         if (s < 0)
             return;
-        const qsizetype q = UnquotedTo<kEquals>(t, L, R, s);
+        const qsizetype q = FindCharUnquoted(t, L, '=', s);
         if (q < 0) {
             // Everything that is left, inner spaces included, is one key.
             const qsizetype e = SkipSpaceBackward(t, L, L - 1);
@@ -269,7 +234,7 @@ void THTMLTag::Split(qsizetype start, int length, std::vector<THTMLParam> &param
         qsizetype v = SkipSpaceForward(t, L, q + 1);
         if (v < 0)
             v = L;
-        qsizetype w = UnquotedTo<kSpace>(t, L, R, v);
+        qsizetype w = FindSpaceUnquoted(t, L, v);
         if (w < 0)
             w = L;
         qsizetype a = v;
@@ -467,7 +432,7 @@ void THTMLParser::Parse()
                     SegEnd += 2;
             } else {
                 // A ">" inside a quoted value does not end the tag.
-                SegEnd = UnquotedTo<kGreater>(buf, n, n, SegStart + 1);
+                SegEnd = FindCharUnquoted(buf, n, '>', SegStart + 1);
             }
             if (SegEnd < 0) {
                 Report(QStringLiteral("> not found"), SegStart);

@@ -1,5 +1,9 @@
 #include "markup/case_conversion.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace CaseConversion {
 
 namespace {
@@ -89,6 +93,41 @@ QString ConvertTags(const QString &text, bool upper)
             active |= kEqSpace;
         const int shift = convert ? delta : 0;
         const qsizetype limit = endAt > j ? endAt : n;
+#ifdef __SSE2__
+        // Text that stays as it is, eight characters at a time up to the next
+        // character that matters.
+        if (shift == 0 && j + 8 <= limit) {
+            __m128i set[8];
+            int count = 0;
+            set[count++] = _mm_set1_epi16('<');
+            if (active & kGt)
+                set[count++] = _mm_set1_epi16('>');
+            if (active & kQuote)
+                set[count++] = _mm_set1_epi16('"');
+            if (active & kDash)
+                set[count++] = _mm_set1_epi16('-');
+            if (active & kO) {
+                set[count++] = _mm_set1_epi16('o');
+                set[count++] = _mm_set1_epi16('O');
+            }
+            if (active & kEqSpace) {
+                set[count++] = _mm_set1_epi16('=');
+                set[count++] = _mm_set1_epi16(' ');
+            }
+            for (; j + 8 <= limit; j += 8) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + j));
+                __m128i hit = _mm_cmpeq_epi16(v, set[0]);
+                for (int k = 1; k < count; ++k)
+                    hit = _mm_or_si128(hit, _mm_cmpeq_epi16(v, set[k]));
+                // Characters past a hit are written again in order below.
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(d + j), v);
+                if (const int bits = _mm_movemask_epi8(hit)) {
+                    j += __builtin_ctz(unsigned(bits)) / 2;
+                    break;
+                }
+            }
+        }
+#endif
         for (; j < limit; ++j) {
             const char16_t c = s[j];
             if (c < 128 && (kClass.c[c] & active))

@@ -2,7 +2,12 @@
 
 #include "conversion/codec.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <mutex>
 #include <exception>
+#include <new>
 
 namespace {
 
@@ -21,12 +26,39 @@ char FoldAscii(char c)
     return (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
 }
 
+// Byte classes for the scans inside tags.
+enum : unsigned char { kSpace = 1, kQuote = 2, kGreater = 4, kEquals = 8 };
+
+struct TByteClasses {
+    unsigned char of[256] = {};
+    constexpr TByteClasses()
+    {
+        of[9] = of[10] = of[13] = of[32] = kSpace;
+        of[34] = of[39] = kQuote;
+        of[int('>')] = kGreater;
+        of[int('=')] = kEquals;
+    }
+};
+constexpr TByteClasses kBytes;
+
+// The first index in [i, len) whose byte has one of the classes, or len.
+qsizetype ScanTo(const char *buf, qsizetype i, qsizetype len, unsigned char classes)
+{
+    while (i < len && !(kBytes.of[static_cast<unsigned char>(buf[i])] & classes))
+        ++i;
+    return i;
+}
+
 // Index of the quote that closes the run opened at open, or -1.
 qsizetype QuoteEnd(const char *buf, qsizetype len, qsizetype open)
 {
     const char quote = buf[open];
     for (qsizetype i = open + 1; i < len; ++i) {
-        if (buf[i] == quote && buf[i - 1] != '\\')
+        const void *hit = memchr(buf + i, quote, size_t(len - i));
+        if (!hit)
+            return -1;
+        i = static_cast<const char *>(hit) - buf;
+        if (buf[i - 1] != '\\')
             return i;
     }
     return -1;
@@ -43,7 +75,7 @@ bool StartsWithCI(const char *buf, qsizetype len, qsizetype at, const char *patt
 
 } // namespace
 
-QByteArray THTMLItem::GetText() const
+QByteArray THTMLSpan::GetText() const
 {
     if (Start < 0 || Len <= 0 || !Source || Start + Len > Source->size())
         return {};
@@ -58,6 +90,21 @@ qsizetype FindTextCI(const char *buf, qsizetype len, const QByteArray &pattern, 
     if (start < 0 || start >= len || m == 0)
         return -1;
     const char first = FoldAscii(pattern[0]);
+    if (first < 'a' || first > 'z') {
+        // Not a letter: only the byte itself matches, so memchr finds the candidates.
+        for (qsizetype i = start; i + m <= len; ++i) {
+            const void *hit = memchr(buf + i, first, size_t(len - m - i + 1));
+            if (!hit)
+                return -1;
+            i = static_cast<const char *>(hit) - buf;
+            qsizetype k = 1;
+            while (k < m && FoldAscii(buf[i + k]) == FoldAscii(pattern[k]))
+                ++k;
+            if (k == m)
+                return i;
+        }
+        return -1;
+    }
     for (qsizetype i = start; i + m <= len; ++i) {
         if (FoldAscii(buf[i]) != first)
             continue;
@@ -82,7 +129,13 @@ qsizetype FindCharUnquoted(const char *buf, qsizetype len, char byte, qsizetype 
 {
     if (start < 0 || start >= len)
         return -1;
+    const unsigned char stops = byte == '>' ? (kGreater | kQuote) : byte == '=' ? (kEquals | kQuote) : 0;
     for (qsizetype i = start; i < len; ++i) {
+        if (stops) {
+            i = ScanTo(buf, i, len, stops);
+            if (i >= len)
+                return -1;
+        }
         if (buf[i] == byte)
             return i;
         if (IsQuote(buf[i])) {
@@ -99,6 +152,9 @@ qsizetype FindSpaceUnquoted(const char *buf, qsizetype len, qsizetype start)
     if (start < 0 || start >= len)
         return -1;
     for (qsizetype i = start; i < len; ++i) {
+        i = ScanTo(buf, i, len, kSpace | kQuote);
+        if (i >= len)
+            return -1;
         if (IsSpace(buf[i]))
             return i;
         if (IsQuote(buf[i])) {
@@ -136,8 +192,15 @@ qsizetype SkipSpaceBackward(const char *buf, qsizetype len, qsizetype start)
 
 void THTMLTag::ParseTag(qsizetype start, int length)
 {
+    m_own.clear();
+    Split(start, length, m_own);
+    Params.m_first = m_own.data();
+    Params.m_count = m_own.size();
+}
+
+void THTMLTag::Split(qsizetype start, int length, std::vector<THTMLParam> &params)
+{
     using namespace HTMLScan;
-    Params.clear();
     Whole.SetRange(start, length);
     if (!m_source || start < 0 || length <= 0 || start + length > m_source->size()) {
         Name.SetRange(start, 0);
@@ -162,11 +225,10 @@ void THTMLTag::ParseTag(qsizetype start, int length)
             const qsizetype e = SkipSpaceBackward(t, L, L - 1);
             if (s > e)
                 return;
-            auto param = std::make_unique<THTMLParam>(m_source);
-            param->Key.SetRange(start + s, int(e - s + 1));
-            param->Value.SetRange(start + s, 0);
-            param->Whole.SetRange(start + p, int(L - p));
-            Params.push_back(std::move(param));
+            THTMLParam &param = params.emplace_back(m_source);
+            param.Key.SetRange(start + s, int(e - s + 1));
+            param.Value.SetRange(start + s, 0);
+            param.Whole.SetRange(start + p, int(L - p));
             return;
         }
         qsizetype v = SkipSpaceForward(t, L, q + 1);
@@ -183,22 +245,100 @@ void THTMLTag::ParseTag(qsizetype start, int length)
             --b;
         const qsizetype e = SkipSpaceBackward(t, L, q - 1);
         if (e >= 0 && s <= e) {
-            auto param = std::make_unique<THTMLParam>(m_source);
-            param->Key.SetRange(start + s, int(e - s + 1));
-            param->Value.SetRange(start + a, b >= a ? int(b - a + 1) : 0);
-            param->Whole.SetRange(start + p, int(qMin(w, L - 1) - p + 1));
-            Params.push_back(std::move(param));
-        } else if (OnError) {
-            OnError(QStringLiteral("key not defined in tag"),
+            THTMLParam &param = params.emplace_back(m_source);
+            param.Key.SetRange(start + s, int(e - s + 1));
+            param.Value.SetRange(start + a, b >= a ? int(b - a + 1) : 0);
+            param.Whole.SetRange(start + p, int(qMin(w, L - 1) - p + 1));
+        } else if (OnError && *OnError) {
+            (*OnError)(QStringLiteral("key not defined in tag"),
                     QStringLiteral("<") + Codec::DecodeWin1250(Whole.GetText()) + QStringLiteral(">"));
         }
         p = w;
     }
 }
 
+namespace {
+
+constexpr size_t kChunkSize = size_t(1) << 20;
+// At most this many free chunks wait for the next parse.
+constexpr int kCachedChunks = 128;
+
+} // namespace
+
+struct THTMLArena::TChunk {
+    TChunk *next;
+    size_t size;
+};
+
+namespace {
+
+struct TChunkCache {
+    std::mutex lock;
+    THTMLArena::TChunk *first = nullptr;
+    int count = 0;
+};
+
+TChunkCache &ChunkCache()
+{
+    static TChunkCache cache;
+    return cache;
+}
+
+} // namespace
+
+void *THTMLArena::AllocateSlow(size_t size, size_t align)
+{
+    const size_t header = (sizeof(TChunk) + alignof(std::max_align_t) - 1) & ~(alignof(std::max_align_t) - 1);
+    const size_t need = header + size + align;
+    TChunk *chunk = nullptr;
+    if (need <= kChunkSize) {
+        TChunkCache &cache = ChunkCache();
+        std::lock_guard guard(cache.lock);
+        if (cache.first) {
+            chunk = cache.first;
+            cache.first = chunk->next;
+            --cache.count;
+        }
+    }
+    if (!chunk) {
+        const size_t bytes = std::max(need, kChunkSize);
+        chunk = static_cast<TChunk *>(::operator new(bytes));
+        chunk->size = bytes;
+    }
+    chunk->next = m_chunks;
+    m_chunks = chunk;
+    m_at = reinterpret_cast<char *>(chunk) + header;
+    m_end = reinterpret_cast<char *>(chunk) + chunk->size;
+    return Allocate(size, align);
+}
+
+void THTMLArena::Release()
+{
+    TChunkCache &cache = ChunkCache();
+    while (m_chunks) {
+        TChunk *chunk = m_chunks;
+        m_chunks = chunk->next;
+        if (chunk->size == kChunkSize) {
+            std::lock_guard guard(cache.lock);
+            if (cache.count < kCachedChunks) {
+                chunk->next = cache.first;
+                cache.first = chunk;
+                ++cache.count;
+                continue;
+            }
+        }
+        ::operator delete(chunk);
+    }
+    m_at = nullptr;
+    m_end = nullptr;
+}
+
+THTMLParser::THTMLParser() = default;
+
 THTMLParser::~THTMLParser()
 {
     Source.clear();
+    // The items live in the arena, which goes before ItemList: empty the list first.
     ClearItems();
 }
 
@@ -206,6 +346,7 @@ void THTMLParser::ClearItems()
 {
     // Freeing cannot fail here; the list is emptied in one step.
     ItemList.clear();
+    m_arena.Release();
 }
 
 void THTMLParser::ResetState()
@@ -215,6 +356,9 @@ void THTMLParser::ResetState()
     SegEnd = 0;
     PrevEnd = -1;
     LastTagName.clear();
+    m_lastTagStart = -1;
+    m_lastTagLen = 0;
+    m_lastTagSynced = true;
 }
 
 bool THTMLParser::LooksLikeHtml() const
@@ -226,10 +370,27 @@ bool THTMLParser::LooksLikeHtml() const
            || HTMLScan::FindTextCI(buf, n, QByteArrayLiteral("<body"), 0) >= 0;
 }
 
+void THTMLParser::SyncLastTagName()
+{
+    if (m_lastTagSynced)
+        return;
+    m_lastTagSynced = true;
+    LastTagName = QString::fromLatin1(m_lastTagLen > 0 ? QByteArrayView(Source.constData() + m_lastTagStart,
+                                                                          m_lastTagLen)
+                                                       : QByteArrayView());
+}
+
 void THTMLParser::Report(const QString &message, qsizetype from)
 {
+    SyncLastTagName();
     if (OnError)
         OnError(message, Codec::DecodeWin1250(from < Source.size() ? Source.mid(from) : QByteArray()));
+}
+
+template<class T>
+T *THTMLParser::Make()
+{
+    return new (m_arena.Allocate(sizeof(T), alignof(T))) T(&Source);
 }
 
 void THTMLParser::Parse()
@@ -239,6 +400,16 @@ void THTMLParser::Parse()
     const qsizetype n = Source.size();
     if (n == 0)
         return;
+    // A handler that sees LastTagName as it would be had it been set at every tag.
+    if (OnError)
+        m_tagError = [this](const QString &message, const QString &context) {
+            SyncLastTagName();
+            OnError(message, context);
+        };
+    else
+        m_tagError = nullptr;
+    // Untouched capacity costs no memory; this is enough for dense markup.
+    ItemList.reserve(size_t(n / 8 + 16));
     if (!LooksLikeHtml()) {
         SegStart = n;
         EmitText();
@@ -248,11 +419,14 @@ void THTMLParser::Parse()
     for (;;) {
         if (SegStart < n && buf[SegStart] == '<') {
             const qsizetype next = SegStart + 1;
+            TMarkup kind = TMarkup::Tag;
             if (next < n && buf[next] == '%') {
+                kind = TMarkup::ServerScript;
                 SegEnd = FindTextCI(buf, n, QByteArrayLiteral("%>"), SegStart + 2);
                 if (SegEnd >= 0)
                     SegEnd += 1;
             } else if (StartsWithCI(buf, n, next, "!--")) {
+                kind = TMarkup::Comment;
                 SegEnd = FindTextCI(buf, n, QByteArrayLiteral("-->"), SegStart + 2);
                 if (SegEnd >= 0)
                     SegEnd += 2;
@@ -262,34 +436,36 @@ void THTMLParser::Parse()
             }
             if (SegEnd < 0) {
                 Report(QStringLiteral("> not found"), SegStart);
-                return;
+                break;
             }
-            EmitMarkup();
+            EmitMarkup(kind);
             continue;
         }
         // Script and style bodies are raw text up to their end tag.
-        if (LastTagName.compare(QStringLiteral("script"), Qt::CaseInsensitive) == 0) {
+        const char *name = buf + m_lastTagStart;
+        if (m_lastTagLen == 6 && StartsWithCI(name, 6, 0, "script")) {
             SegStart = FindTextCI(buf, n, QByteArrayLiteral("</script"), SegEnd + 1);
             if (SegStart < 0) {
                 Report(QStringLiteral("</script> not match"), SegEnd + 1);
-                return;
+                break;
             }
-        } else if (LastTagName.compare(QStringLiteral("style"), Qt::CaseInsensitive) == 0) {
+        } else if (m_lastTagLen == 5 && StartsWithCI(name, 5, 0, "style")) {
             SegStart = FindTextCI(buf, n, QByteArrayLiteral("</style"), SegEnd + 1);
             if (SegStart < 0) {
                 Report(QStringLiteral("</style> not match"), SegEnd + 1);
-                return;
+                break;
             }
         } else {
             SegStart = FindChar(buf, n, '<', SegEnd + 1);
             if (SegStart < 0) {
                 SegStart = n;
                 EmitText();
-                return;
+                break;
             }
         }
         EmitText();
     }
+    SyncLastTagName();
 }
 
 void THTMLParser::EmitText()
@@ -298,34 +474,44 @@ void THTMLParser::EmitText()
     if (length <= 0)
         return;
     try {
-        auto text = std::make_unique<THTMLText>(&Source);
+        THTMLText *text = Make<THTMLText>();
         text->SetRange(PrevEnd + 1, int(length));
-        ItemList.push_back(std::move(text));
+        ItemList.push_back(THTMLEntryPtr(text));
     } catch (const std::exception &) {
         // Costs only this item.
     }
 }
 
-void THTMLParser::EmitMarkup()
+void THTMLParser::EmitMarkup(TMarkup kind)
 {
     const qsizetype m = SegEnd - SegStart - 1;
     if (m > 0) {
-        const char *buf = Source.constData();
         try {
-            if (buf[SegStart + 1] == '%') {
-                auto script = std::make_unique<THTMLServerScript>(&Source);
+            if (kind == TMarkup::ServerScript) {
+                THTMLServerScript *script = Make<THTMLServerScript>();
                 script->SetRange(SegStart + 2, int(m - 2));
-                ItemList.push_back(std::move(script));
-            } else if (StartsWithCI(buf, Source.size(), SegStart + 1, "!--")) {
-                auto comment = std::make_unique<THTMLComment>(&Source);
+                ItemList.push_back(THTMLEntryPtr(script));
+            } else if (kind == TMarkup::Comment) {
+                THTMLComment *comment = Make<THTMLComment>();
                 comment->SetRange(SegStart + 4, int(m - 5));
-                ItemList.push_back(std::move(comment));
+                ItemList.push_back(THTMLEntryPtr(comment));
             } else {
-                auto tag = std::make_unique<THTMLTag>(&Source);
-                tag->OnError = OnError;
-                tag->ParseTag(SegStart + 1, int(m));
-                LastTagName = QString::fromLatin1(tag->GetName());
-                ItemList.push_back(std::move(tag));
+                THTMLEntryPtr entry(Make<THTMLTag>());
+                auto *tag = static_cast<THTMLTag *>(entry.get());
+                tag->OnError = m_tagError ? &m_tagError : nullptr;
+                m_params.clear();
+                tag->Split(SegStart + 1, int(m), m_params);
+                if (!m_params.empty()) {
+                    void *at = m_arena.Allocate(m_params.size() * sizeof(THTMLParam), alignof(THTMLParam));
+                    tag->Params.m_first = std::uninitialized_copy(m_params.cbegin(), m_params.cend(),
+                                                                  static_cast<THTMLParam *>(at))
+                                          - m_params.size();
+                    tag->Params.m_count = m_params.size();
+                }
+                m_lastTagStart = tag->Name.Start;
+                m_lastTagLen = tag->Name.Len;
+                m_lastTagSynced = false;
+                ItemList.push_back(std::move(entry));
             }
         } catch (const std::exception &) {
             // A failure while building one item drops only that item.

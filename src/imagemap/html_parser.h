@@ -7,7 +7,9 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <iterator>
 #include <memory>
+#include <cstdint>
 #include <vector>
 
 // Message and context of a scanning problem.
@@ -21,11 +23,11 @@ public:
     virtual ~THTMLEntry() = default;
 };
 
-// One span of the source buffer.
-class THTMLItem : public THTMLEntry
+// One span of the source buffer; parameters and tags hold these by value.
+class THTMLSpan
 {
 public:
-    explicit THTMLItem(const QByteArray *source) : Source(source) {}
+    explicit THTMLSpan(const QByteArray *source) : Source(source) {}
 
     qsizetype Start = -1; // unset until SetRange
     int Len = 0;          // 0 or less: empty
@@ -40,6 +42,13 @@ public:
 
 private:
     const QByteArray *Source;
+};
+
+// A span that is an entry of the item list.
+class THTMLItem : public THTMLEntry, public THTMLSpan
+{
+public:
+    explicit THTMLItem(const QByteArray *source) : THTMLSpan(source) {}
 };
 
 class THTMLText : public THTMLItem
@@ -66,30 +75,87 @@ class THTMLParam
 public:
     explicit THTMLParam(const QByteArray *source) : Whole(source), Key(source), Value(source) {}
 
-    THTMLItem Whole;
-    THTMLItem Key;
-    THTMLItem Value; // without one leading and one trailing quote
+    THTMLSpan Whole;
+    THTMLSpan Key;
+    THTMLSpan Value; // without one leading and one trailing quote
 
     QByteArray GetKey() const { return Key.GetText(); }
     QByteArray GetValue() const { return Value.GetText(); }
+};
+
+// The parameters of one tag, side by side in memory the tag or its parser
+// owns; walked like a list of pointers (param->GetKey()).
+class THTMLParamList
+{
+public:
+    class const_iterator
+    {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = const THTMLParam *;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const THTMLParam *const *;
+        using reference = const THTMLParam *;
+
+        const_iterator() = default;
+        explicit const_iterator(const THTMLParam *at) : m_at(at) {}
+        const THTMLParam *operator*() const { return m_at; }
+        const_iterator &operator++()
+        {
+            ++m_at;
+            return *this;
+        }
+        const_iterator operator++(int)
+        {
+            const_iterator before = *this;
+            ++m_at;
+            return before;
+        }
+        bool operator==(const const_iterator &o) const { return m_at == o.m_at; }
+        bool operator!=(const const_iterator &o) const { return m_at != o.m_at; }
+
+    private:
+        const THTMLParam *m_at = nullptr;
+    };
+
+    const_iterator begin() const { return const_iterator(m_first); }
+    const_iterator end() const { return const_iterator(m_first + m_count); }
+    size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    const THTMLParam *operator[](size_t i) const { return m_first + i; }
+
+private:
+    friend class THTMLTag;
+    friend class THTMLParser;
+    const THTMLParam *m_first = nullptr;
+    size_t m_count = 0;
 };
 
 class THTMLTag : public THTMLEntry
 {
 public:
     explicit THTMLTag(const QByteArray *source) : Name(source), Whole(source), m_source(source) {}
+    // Params points into the tag's own storage.
+    THTMLTag(const THTMLTag &) = delete;
+    THTMLTag &operator=(const THTMLTag &) = delete;
 
-    THTMLErrorEvent OnError;
-    THTMLItem Name;  // as written, up to the first white space ("/MAP", "!DOCTYPE")
-    THTMLItem Whole; // every byte between "<" and ">"
-    std::vector<std::unique_ptr<THTMLParam>> Params;
+    // The handler of the parser the tag came from (not a copy), or none.
+    const THTMLErrorEvent *OnError = nullptr;
+    THTMLSpan Name;  // as written, up to the first white space ("/MAP", "!DOCTYPE")
+    THTMLSpan Whole; // every byte between "<" and ">"
+    THTMLParamList Params;
 
     QByteArray GetName() const { return Name.GetText(); }
     // Fills the tag from the length bytes at start (the first byte after "<").
     void ParseTag(qsizetype start, int length);
 
 private:
+    friend class THTMLParser;
+    // Sets Name and Whole and appends the parameters to params.
+    void Split(qsizetype start, int length, std::vector<THTMLParam> &params);
+
     const QByteArray *m_source;
+    std::vector<THTMLParam> m_own; // the parameters of a tag parsed by ParseTag
 };
 
 // The scan routines over buf[0 .. len): each returns an index or -1, and a
@@ -105,10 +171,48 @@ qsizetype SkipSpaceForward(const char *buf, qsizetype len, qsizetype start);
 qsizetype SkipSpaceBackward(const char *buf, qsizetype len, qsizetype start);
 } // namespace HTMLScan
 
+// A bump allocator over fixed chunks. Released chunks go to a cache shared
+// by all parsers (up to a bound), so parsing the next large page does not
+// fault in fresh memory again.
+class THTMLArena
+{
+public:
+    THTMLArena() = default;
+    ~THTMLArena() { Release(); }
+    THTMLArena(const THTMLArena &) = delete;
+    THTMLArena &operator=(const THTMLArena &) = delete;
+
+    void *Allocate(size_t size, size_t align)
+    {
+        char *at = reinterpret_cast<char *>((reinterpret_cast<uintptr_t>(m_at) + (align - 1)) & ~uintptr_t(align - 1));
+        if (!m_at || size > size_t(m_end - at))
+            return AllocateSlow(size, align);
+        m_at = at + size;
+        return at;
+    }
+    // Frees everything allocated; nothing is destroyed.
+    void Release();
+
+    struct TChunk;
+
+private:
+    void *AllocateSlow(size_t size, size_t align);
+
+    TChunk *m_chunks = nullptr;
+    char *m_at = nullptr;
+    char *m_end = nullptr;
+};
+
+// Items live in their parser's arena: deleting one only ends its lifetime.
+struct THTMLArenaDelete {
+    void operator()(THTMLEntry *entry) const { entry->~THTMLEntry(); }
+};
+using THTMLEntryPtr = std::unique_ptr<THTMLEntry, THTMLArenaDelete>;
+
 class THTMLParser
 {
 public:
-    THTMLParser() = default;
+    THTMLParser();
     ~THTMLParser();
     THTMLParser(const THTMLParser &) = delete;
     THTMLParser &operator=(const THTMLParser &) = delete;
@@ -118,7 +222,7 @@ public:
     qsizetype SegStart = 0;
     qsizetype SegEnd = 0;
     qsizetype PrevEnd = -1;
-    std::vector<std::unique_ptr<THTMLEntry>> ItemList;
+    std::vector<THTMLEntryPtr> ItemList;
     QByteArray Source; // filled by the caller
 
     // Fills ItemList from Source. Items are valid until Source changes or
@@ -130,9 +234,22 @@ public:
     bool LooksLikeHtml() const;
 
 private:
+    enum class TMarkup { Tag, Comment, ServerScript };
+    template<class T>
+    T *Make();
     void EmitText();
-    void EmitMarkup();
+    void EmitMarkup(TMarkup kind);
     void Report(const QString &message, qsizetype from);
+    // LastTagName from the last tag's name span.
+    void SyncLastTagName();
+
+    // Every item and parameter array of the current parse; freed at ClearItems.
+    THTMLArena m_arena;
+    std::vector<THTMLParam> m_params; // the parameters of the tag being split
+    THTMLErrorEvent m_tagError;       // OnError, with LastTagName brought up to date
+    qsizetype m_lastTagStart = -1;    // the last tag's name, LastTagName in bytes
+    int m_lastTagLen = 0;
+    bool m_lastTagSynced = true;
 };
 
 // The one parser of the program, created at start.

@@ -183,6 +183,70 @@ private slots:
         QVERIFY(unset.GetText().isEmpty());
     }
 
+    // LastTagName is the name of the last tag before the point a handler is
+    // called from, and of the last tag of all after the parse.
+    void lastTagName_data()
+    {
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("no tags") << QByteArray("plain") << QStringList() << QString();
+        QTest::newRow("last tag, comments do not count")
+            << QByteArray("<html><p>x<BR><!-- c -->y") << QStringList() << u"BR"_s;
+        QTest::newRow("a tag's own error comes before its name")
+            << QByteArray("<html><b><img ='x'>z") << QStringList{u"b"_s} << u"img"_s;
+        QTest::newRow("unclosed tag") << QByteArray("<html><p>text<a href") << QStringList{u"p"_s}
+                                      << u"p"_s;
+        QTest::newRow("unclosed script") << QByteArray("<html><script>var a") << QStringList{u"script"_s}
+                                         << u"script"_s;
+    }
+    void lastTagName()
+    {
+        QFETCH(QByteArray, source);
+        QFETCH(QStringList, seen);
+        QFETCH(QString, after);
+        THTMLParser parser;
+        QStringList names;
+        parser.OnError = [&](const QString &, const QString &) { names << parser.LastTagName; };
+        parser.Source = source;
+        parser.Parse();
+        QCOMPARE(names, seen);
+        QCOMPARE(parser.LastTagName, after);
+        // A second parse on the same parser gives the same.
+        names.clear();
+        parser.Parse();
+        QCOMPARE(names, seen);
+        QCOMPARE(parser.LastTagName, after);
+    }
+
+    // Many items (more than one chunk of the parser's memory) survive a
+    // reparse of another buffer and the parser's end.
+    void manyItemsAcrossParses()
+    {
+        QByteArray page("<html>");
+        for (int i = 0; i < 20000; ++i)
+            page += "<td class=\"c" + QByteArray::number(i) + "\" valign=top nowrap>x</td>\r\n";
+        auto parser = std::make_unique<THTMLParser>();
+        parser->Source = page;
+        parser->Parse();
+        QCOMPARE(parser->ItemList.size(), size_t(1 + 20000 * 4));
+        QCOMPARE(Rebuild(*parser), page);
+        const auto *last = dynamic_cast<const THTMLTag *>(parser->ItemList[parser->ItemList.size() - 4].get());
+        QVERIFY(last);
+        QCOMPARE(last->GetName(), QByteArray("td"));
+        QCOMPARE(last->Params.size(), size_t(3));
+        QCOMPARE(last->Params[0]->GetValue(), QByteArray("c19999"));
+        QCOMPARE(last->Params[1]->GetKey(), QByteArray("valign"));
+        QCOMPARE(last->Params[1]->GetValue(), QByteArray("top"));
+        QCOMPARE(last->Params[2]->GetKey(), QByteArray("nowrap"));
+        THTMLParser other;
+        other.Source = page;
+        other.Parse();
+        QCOMPARE(Describe(other), Describe(*parser));
+        parser.reset();
+        QCOMPARE(Rebuild(other), page);
+    }
+
     void scanRoutines()
     {
         using namespace HTMLScan;

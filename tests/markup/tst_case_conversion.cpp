@@ -43,6 +43,16 @@ private slots:
         QTest::newRow("lower case with quoted value")
             << QStringLiteral("<IMG SRC=\"A.GIF\" ALT=Pic>Text</IMG>") << false
             << QStringLiteral("<img src=\"A.GIF\" alt=pic>Text</img>");
+        // The state runs on past a ">": an event name until a space or "=",
+        // a double quote until its partner inside a tag.
+        QTest::newRow("event name runs past the tag end")
+            << QStringLiteral("<a on>b<i>x</i> <u>") << true << QStringLiteral("<A on>b<i>x</i> <U>");
+        QTest::newRow("open quote runs past the tag end")
+            << QStringLiteral("<a title=\"x>y<b>z\" c><i>") << true
+            << QStringLiteral("<A TITLE=\"x>y<b>z\" c><i>");
+        QTest::newRow("script end tag in any case, letters folded like Qt")
+            << QStringLiteral("<\u017Fcript>x</SCRIPT>y<b>") << true
+            << QStringLiteral("<\u017Fcript>x</SCRIPT>y<B>");
         QTest::newRow("a real page")
             << QStringLiteral("<html><head><title>T</title>\r\n<script>var x=\"<b>\";</script>\r\n"
                               "<style>b{color:red}</style></head>\r\n<body bgcolor=white onload=\"init()\">\r\n"

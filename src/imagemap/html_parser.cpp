@@ -260,8 +260,10 @@ void THTMLTag::Split(qsizetype start, int length, std::vector<THTMLParam> &param
 namespace {
 
 constexpr size_t kChunkSize = size_t(1) << 20;
-// At most this many free chunks wait for the next parse.
-constexpr int kCachedChunks = 128;
+// At most this many free chunks (16 MB) wait for the next parse: enough for
+// the pages people edit; a bigger page's parse takes fresh memory again
+// rather than the program keeping it for good.
+constexpr int kCachedChunks = 16;
 
 } // namespace
 

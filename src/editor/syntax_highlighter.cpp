@@ -5,9 +5,11 @@
 #include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -43,34 +45,152 @@ constexpr int kUnknown = -2;
 constexpr int kFirstBlocks = 1000;
 constexpr int kSliceBlocks = 200;
 constexpr int kSliceMs = 8;
+// Longer lines (minified pages) keep the plain colour: laying out a line of
+// megabytes split into thousands of coloured runs would slow every keystroke
+// on it. Their end state is still read, so the lines after them are right.
+constexpr qsizetype kLongestColouredLine = 20000;
+// Slices wait this long after the last edit: typing is never slowed by them.
+constexpr int kQuietMs = 300;
 
 } // namespace
 
-TSyntaxHighlighter::TSyntaxHighlighter(QObject *parent) : QSyntaxHighlighter(parent)
+TSyntaxHighlighter::TSyntaxHighlighter(QObject *parent) : QObject(parent)
 {
     m_slices.setInterval(0);
     connect(&m_slices, &QTimer::timeout, this, &TSyntaxHighlighter::NextSlice);
     SetBackground(Qt::white);
 }
 
+TSyntaxHighlighter::~TSyntaxHighlighter()
+{
+    ClearFormats();
+}
+
+void TSyntaxHighlighter::setDocument(QTextDocument *document)
+{
+    if (m_doc == document)
+        return;
+    if (m_doc) {
+        disconnect(m_doc, nullptr, this, nullptr);
+        ClearFormats();
+    }
+    m_doc = document;
+    if (m_doc)
+        connect(m_doc, &QTextDocument::contentsChange, this, &TSyntaxHighlighter::Changed);
+    Restart();
+}
+
+void TSyntaxHighlighter::ClearFormats()
+{
+    if (!m_doc)
+        return;
+    m_slices.stop();
+    const bool busy = std::exchange(m_busy, true);
+    for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
+        b.setUserState(-1);
+        if (!b.layout()->formats().isEmpty()) {
+            b.layout()->clearFormats();
+            m_doc->markContentsDirty(b.position(), b.length());
+        }
+    }
+    m_busy = busy;
+}
+
+void TSyntaxHighlighter::Changed(int position, int, int added)
+{
+    if (m_busy)
+        return;
+    m_sinceEdit.start();
+    // A new text (or a long paste) is coloured like a page just opened: its
+    // first lines at once, the rest in slices.
+    if (m_doc) {
+        const int first = m_doc->findBlock(position).blockNumber();
+        const int last = m_doc->findBlock(std::min(position + added, m_doc->characterCount() - 1)).blockNumber();
+        if (last - first >= kFirstBlocks) {
+            m_limit = std::min(m_limit, first + kFirstBlocks - 1);
+            m_slices.start(0);
+        }
+    }
+    Reformat(position, position + added);
+}
+
+void TSyntaxHighlighter::Reformat(int from, int end)
+{
+    if (!m_doc)
+        return;
+    const bool busy = std::exchange(m_busy, true);
+    QTextBlock block = m_doc->findBlock(std::max(0, from));
+    bool forced = false;
+    while (block.isValid() && block.blockNumber() <= m_limit && (block.position() <= end || forced)) {
+        forced = ColourBlock(block);
+        block = block.next();
+    }
+    m_busy = busy;
+}
+
+bool TSyntaxHighlighter::ColourBlock(QTextBlock &block)
+{
+    const QString text = block.text();
+    const qsizetype n = text.size();
+    if (m_classes.size() < size_t(n))
+        m_classes.resize(size_t(n) + 256);
+    const QTextBlock previous = block.previous();
+    const int before = previous.isValid() ? previous.userState() : -1;
+    const int state = ClassifyLine(text, before == kUnknown ? -1 : before, m_kind, m_classes.data());
+    // One format range per run of a class.
+    QList<QTextLayout::FormatRange> ranges;
+    qsizetype start = n > kLongestColouredLine ? n : 0;
+    while (start < n) {
+        const TSyntaxClass c = m_classes[size_t(start)];
+        qsizetype stop = start + 1;
+        while (stop < n && m_classes[size_t(stop)] == c)
+            ++stop;
+        if (c != TSyntaxClass::Plain)
+            ranges.append({int(start), int(stop - start), m_formats[size_t(c)]});
+        start = stop;
+    }
+    QTextLayout *layout = block.layout();
+    if (layout->formats() != ranges) {
+        layout->setFormats(ranges);
+        m_doc->markContentsDirty(block.position(), block.length());
+    }
+    const bool changed = block.userState() != state;
+    block.setUserState(state);
+    return changed;
+}
+
 void TSyntaxHighlighter::Restart()
 {
     m_limit = kFirstBlocks - 1;
-    m_slices.start();
-    rehighlight();
+    if (!m_doc) {
+        m_slices.stop();
+        return;
+    }
+    Reformat(0, m_doc->characterCount());
+    if (m_doc->blockCount() > kFirstBlocks) {
+        m_slices.start(0);
+    } else {
+        m_limit = std::numeric_limits<int>::max();
+        m_slices.stop();
+    }
 }
 
 void TSyntaxHighlighter::NextSlice()
 {
-    QTextDocument *doc = document();
+    QTextDocument *doc = m_doc;
+    if (doc && m_sinceEdit.isValid() && m_sinceEdit.elapsed() < kQuietMs) {
+        m_slices.start(int(kQuietMs - m_sinceEdit.elapsed()) + 1);
+        return;
+    }
+    m_slices.setInterval(0);
     QElapsedTimer clock;
     clock.start();
     while (doc && m_limit < doc->blockCount() - 1 && clock.elapsed() < kSliceMs) {
         const QTextBlock next = doc->findBlockByNumber(m_limit + 1);
         m_limit += kSliceBlocks;
-        // Colours next and the blocks after it while their end state changes,
-        // which runs up to the new limit.
-        rehighlightBlock(next);
+        // Colours next and the blocks after it up to the new limit.
+        const QTextBlock last = doc->findBlockByNumber(std::min(m_limit, doc->blockCount() - 1));
+        Reformat(next.position(), last.position());
     }
     if (!doc || m_limit >= doc->blockCount() - 1) {
         m_limit = std::numeric_limits<int>::max();
@@ -85,8 +205,8 @@ void TSyntaxHighlighter::Finish()
     m_slices.stop();
     const int from = m_limit + 1;
     m_limit = std::numeric_limits<int>::max();
-    if (document() && from < document()->blockCount())
-        rehighlightBlock(document()->findBlockByNumber(from));
+    if (m_doc && from < m_doc->blockCount())
+        Reformat(m_doc->findBlockByNumber(from).position(), m_doc->characterCount());
 }
 
 void TSyntaxHighlighter::SetKind(TSyntaxKind kind)
@@ -118,30 +238,6 @@ void TSyntaxHighlighter::SetBackground(const QColor &background)
     Restart();
 }
 
-void TSyntaxHighlighter::highlightBlock(const QString &text)
-{
-    if (currentBlock().blockNumber() > m_limit) {
-        setCurrentBlockState(kUnknown);
-        return;
-    }
-    const qsizetype n = text.size();
-    if (m_classes.size() < size_t(n))
-        m_classes.resize(size_t(n) + 256);
-    const int before = previousBlockState();
-    setCurrentBlockState(ClassifyLine(text, before == kUnknown ? -1 : before, m_kind, m_classes.data()));
-    // One format call per run of a class.
-    qsizetype start = 0;
-    while (start < n) {
-        const TSyntaxClass c = m_classes[size_t(start)];
-        qsizetype end = start + 1;
-        while (end < n && m_classes[size_t(end)] == c)
-            ++end;
-        if (c != TSyntaxClass::Plain)
-            setFormat(int(start), int(end - start), m_formats[size_t(c)]);
-        start = end;
-    }
-}
-
 TSyntaxHighlighter *SyntaxHighlighterOf(const THTMLEdit *editor)
 {
     return editor ? editor->findChild<TSyntaxHighlighter *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
@@ -162,7 +258,6 @@ void ApplySyntaxColouring(THTMLEdit *editor, bool on, const QColor &background)
                        ? TSyntaxKind(editor->property("vellomySyntaxKind").toInt()) : TSyntaxKind::Html);
         h->SetBackground(background);
         h->setDocument(editor->document());
-        h->Restart();
         return;
     }
     h->SetBackground(background);

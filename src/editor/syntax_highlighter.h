@@ -5,21 +5,34 @@
 #include "editor/syntax_rules.h"
 
 #include <QColor>
-#include <QSyntaxHighlighter>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTextCharFormat>
 #include <QTimer>
 
 #include <array>
 #include <vector>
 
+class QTextBlock;
+class QTextDocument;
 class THTMLEdit;
 
-class TSyntaxHighlighter : public QSyntaxHighlighter
+// Colours the lines of one document through their layouts' formats, each
+// line from the state the line before it ended in (kept as the block's user
+// state). Only lines a change touched are coloured again, and after them
+// only while their end state changes; a page's lines past the first
+// thousand follow in short slices while the user does not type.
+class TSyntaxHighlighter : public QObject
 {
     Q_OBJECT
 
 public:
     explicit TSyntaxHighlighter(QObject *parent);
+    ~TSyntaxHighlighter() override;
+
+    // Colours document (none: takes the colours off the one coloured now).
+    void setDocument(QTextDocument *document);
+    QTextDocument *document() const { return m_doc; }
 
     TSyntaxKind Kind() const { return m_kind; }
     void SetKind(TSyntaxKind kind);
@@ -35,10 +48,20 @@ public:
     // Colours everything still pending at once.
     void Finish();
 
-protected:
-    void highlightBlock(const QString &text) override;
-
 private:
+    void Changed(int position, int removed, int added);
+    // Colours the lines from the one holding from through the one holding
+    // end, then the following ones while their end state changes, never past
+    // the limit.
+    void Reformat(int from, int end);
+    // Colours one line; returns whether its end state changed.
+    bool ColourBlock(QTextBlock &block);
+    void ClearFormats();
+    void NextSlice();
+
+    QPointer<QTextDocument> m_doc;
+    bool m_busy = false;       // our own format changes are not edits
+    QElapsedTimer m_sinceEdit; // slices wait while the user types
     TSyntaxKind m_kind = TSyntaxKind::Html;
     bool m_dark = false;
     std::array<QTextCharFormat, size_t(TSyntaxClass::Count)> m_formats;
@@ -47,7 +70,6 @@ private:
     // slice reaches them.
     int m_limit = 0;
     QTimer m_slices;
-    void NextSlice();
 };
 
 // Switches colouring of editor on or off, for documents of kind, in colours

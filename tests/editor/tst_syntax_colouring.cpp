@@ -98,6 +98,7 @@ private slots:
     void longPageColouredInSlices();
     void typingRepaintsOnlyItsLines();
     void replacedLinesShowTheirNewText();
+    void aVeryLongLineStaysPlain();
 };
 
 void TestSyntaxColouring::kindFollowsDocument_data()
@@ -307,6 +308,21 @@ void TestSyntaxColouring::replacedLinesShowTheirNewText()
     ColourEverything(Ed());
     QCoreApplication::processEvents();
     QCOMPARE(Ed()->viewport()->grab().toImage(), shown);
+}
+
+// A minified line of more than 20 000 characters keeps the plain colour;
+// the comment it opens still colours the line after it.
+void TestSyntaxColouring::aVeryLongLineStaysPlain()
+{
+    QByteArray page = "<p>short</p>\r\n";
+    for (int i = 0; i < 3000; ++i)
+        page += "<b>xx</b>";
+    page += "<!--\r\n<p>inside</p>\r\n";
+    OpenDocument(fx->writeDoc(u"min.htm"_s, page));
+    ColourEverything(Ed());
+    QCOMPARE(ShownColour(Ed(), 0, 0), ClassColour(Ed(), TSyntaxClass::Tag));
+    QVERIFY(Ed()->document()->findBlockByNumber(1).layout()->formats().isEmpty());
+    QCOMPARE(ShownColour(Ed(), 2, 0), ClassColour(Ed(), TSyntaxClass::Comment));
 }
 
 QTEST_MAIN(TestSyntaxColouring)

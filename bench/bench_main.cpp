@@ -220,14 +220,8 @@ void StartUp()
     std::vector<double> prog, base;
     int windowCount = 0;
     auto program = [&] {
-        QElapsedTimer t;
-        t.start();
-        auto fixture = std::make_unique<TWindowFixture>();
-        TPaintWatch watch(Form2);
-        watch.Wait();
-        const double ms = Ms(t);
-        windowCount = int(CreationOrder().size());
-        fixture.reset();
+        const double ms = ProfiledStart();
+        windowCount = int(CreationOrder().size()); // kept from the last creation
         Settle(100);
         return ms;
     };

@@ -547,7 +547,7 @@ void TForm1::ClipboardCommand(TClipboardOp op)
         THTMLEdit *translator = Form2->HTMLEditor2;
         if (translator->hasFocus() || Form2->focusWidget() == translator) {
             ApplyClipboardOp(translator, int(op));
-        } else if (Form2->Translator->DHTMLEdit1->HasFocus()) {
+        } else if (Form2->Translator && Form2->Translator->DHTMLEdit1->HasFocus()) {
             static constexpr int commands[] = {DECMD::CUT, DECMD::COPY, DECMD::PASTE, DECMD::DELETE,
                                                DECMD::SELECTALL};
             Form2->Translator->DHTMLEdit1->ExecCommand(commands[int(op)]);

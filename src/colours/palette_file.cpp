@@ -136,12 +136,16 @@ QImage SpectrumImage()
     image.fill(QColor(127, 127, 127));
     for (int y = 1; y < height; ++y) {
         const QColor hue = QColor::fromHsvF(float(y - 1) / float(height - 1) * 359.0f / 360.0f, 1.0f, 1.0f);
+        // Written straight into the row: setPixel checks and converts per
+        // call, and an HSV colour converts at each red() or green().
+        const int red = hue.red(), green = hue.green(), blue = hue.blue();
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 1; x < width; ++x) {
             // Columns 1 to 23 darken to black, 24 to 46 lighten to white.
             const auto mix = [x](int c) {
                 return x <= 23 ? (c * (x - 1) + 11) / 22 : c + ((255 - c) * (x - 23) + 11) / 23;
             };
-            image.setPixel(x, y, qRgb(mix(hue.red()), mix(hue.green()), mix(hue.blue())));
+            row[x] = qRgb(mix(red), mix(green), mix(blue));
         }
     }
     return image;

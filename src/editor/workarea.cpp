@@ -228,10 +228,9 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     HTMLEditor2->setFont(f2);
     HTMLEditor2->SetWantTabs(true);
     HTMLEditor2->SetText(QStringLiteral(";;Firsttouchvellie;;"));
-    Translator = new THTMLTranslator(HTMLEditor2, Vizual);
+    // The rest of the tab is built when it is first shown (see EnsureTranslator).
     auto *tab2 = new QHBoxLayout(Vizual);
     tab2->setContentsMargins(0, 0, 0, 0);
-    tab2->addWidget(Translator);
 
     // Tab 3: HTML help.
     WebBrowser2 = new TWebBrowser(TabSheet3);
@@ -280,6 +279,11 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
             PageControl1->setCurrentIndex(index);
             PageControl1Change(index);
         }
+    });
+    // Any way the translator's tab comes up (a click, a command, the program).
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == TranslatorTab)
+            EnsureTranslator();
     });
     connect(StringGrid2, &QTableWidget::cellClicked, this, [this](int, int column) { StringGrid2SelectCell(column); });
 
@@ -354,6 +358,15 @@ void TForm2::resizeEvent(QResizeEvent *event)
     FormResize();
 }
 
+THTMLTranslator *TForm2::EnsureTranslator()
+{
+    if (!Translator) {
+        Translator = new THTMLTranslator(HTMLEditor2, Vizual);
+        Vizual->layout()->addWidget(Translator);
+    }
+    return Translator;
+}
+
 void TForm2::PageControl1Change(int index)
 {
     if (Docs.HasDocuments()) {
@@ -370,7 +383,7 @@ void TForm2::PageControl1Change(int index)
         WebBrowser1->Navigate(Docs.ActiveFile());
     if (index != 2)
         return;
-    Translator->ResetBodySettings();
+    EnsureTranslator()->ResetBodySettings();
     FormResize();
     bool firstEntry = false;
     {
@@ -707,7 +720,7 @@ void TForm2::Zpt1Click()
     if (PageControl1->currentIndex() == 2) {
         if (HTMLEditor2->hasFocus())
             HTMLEditor2->undo();
-        else if (Translator->DHTMLEdit1->HasFocus())
+        else if (Translator && Translator->DHTMLEdit1->HasFocus())
             Translator->DHTMLEdit1->ExecCommand(DECMD::UNDO);
         return;
     }

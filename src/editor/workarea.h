@@ -45,7 +45,10 @@ public:
     QWidget *TabSheet3 = nullptr;        // "Nápověda HTML"
     THTMLEdit *HTMLEditor1 = nullptr;
     THTMLEdit *HTMLEditor2 = nullptr;
-    THTMLTranslator *Translator = nullptr; // the rest of the "HTML Translator" tab
+    // The rest of the "HTML Translator" tab: built when the tab is first
+    // shown, so it costs nothing at start; null before that.
+    THTMLTranslator *Translator = nullptr;
+    THTMLTranslator *EnsureTranslator();
     TLineGutter *Gutter = nullptr;
     TWebBrowser *WebBrowser1 = nullptr;
     TWebBrowser *WebBrowser2 = nullptr;

@@ -14,9 +14,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QStyle>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -140,21 +140,24 @@ TFileManager::TFileManager(QWidget *parent) : QWidget(parent)
             });
 
     // "C:\" of the original design: the user's home folder.
+    // Making the root current lists its files; list here only if it did not.
     SetTreeRoot(QDir::homePath());
-    ListFolderFiles(WithSeparator(SelectedFolder()));
+    if (m_listed.isEmpty())
+        ListFolderFiles(WithSeparator(SelectedFolder()));
 }
 
 void TFileManager::FillVolumes()
 {
-    const QFileIconProvider icons;
-    ShellComboBox1->addItem(icons.icon(QFileIconProvider::Folder), QStringLiteral("Domovská složka"),
-                            QDir::homePath());
+    // The style's 16-pixel pictures: the full icons read every size of them.
+    const QIcon folderIcon(style()->standardPixmap(QStyle::SP_DirIcon));
+    const QIcon driveIcon(style()->standardPixmap(QStyle::SP_DriveHDIcon));
+    ShellComboBox1->addItem(folderIcon, QStringLiteral("Domovská složka"), QDir::homePath());
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (!IsUserVolume(volume))
             continue;
         const QString root = volume.rootPath();
         const QString name = volume.displayName();
-        ShellComboBox1->addItem(icons.icon(QFileIconProvider::Drive),
+        ShellComboBox1->addItem(driveIcon,
                                 name == root ? root : name + QStringLiteral(" (") + root + u')', root);
     }
 }

@@ -26,12 +26,18 @@ void InstallShippedInspectorData(const QString &programDir)
 
 } // namespace
 
-TWindowFixture::TWindowFixture()
+TWindowFixture::TWindowFixture(bool createNow)
 {
     PrepareWebEngineEnvironment();
     SetProgramDir(m_program.path());
     InstallShippedInspectorData(m_program.path());
     dialogs = InstallScriptedDialogs();
+    if (createNow)
+        create();
+}
+
+void TWindowFixture::create()
+{
     CreateWindows();
 }
 

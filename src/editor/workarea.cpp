@@ -69,11 +69,14 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Tool)
     outer->setSpacing(0);
 
     // Special characters: codes 33..255 of the program's code page.
-    StringGrid2 = new QTableWidget(1, 223, this);
+    StringGrid2 = new QTableWidget(1, 0, this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setAccessibleName(QStringLiteral("Speciální znaky"));
     StringGrid2->horizontalHeader()->hide();
     StringGrid2->verticalHeader()->hide();
+    // Columns after the headers are hidden: a shown header measures the
+    // label of every one of the 223 sections.
+    StringGrid2->setColumnCount(223);
     StringGrid2->horizontalHeader()->setMinimumSectionSize(20);
     StringGrid2->horizontalHeader()->setDefaultSectionSize(20);
     StringGrid2->verticalHeader()->setDefaultSectionSize(20);

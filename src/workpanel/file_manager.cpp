@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QAbstractFileIconProvider>
 #include <QFileSystemModel>
 #include <QStyle>
 #include <QGuiApplication>
@@ -43,6 +44,36 @@ bool IsUserVolume(const QStorageInfo &volume)
     return volume.isRoot() || volume.device().startsWith("/dev/");
 }
 
+// The folder tree's pictures: the style's small folder and file, made once.
+// The default provider looks each entry's icon up in the theme and its type
+// in the MIME database, on the GUI thread, as the tree is filled.
+class TSmallFileIcons : public QAbstractFileIconProvider
+{
+public:
+    explicit TSmallFileIcons(const QStyle *style)
+        : m_folder(style->standardPixmap(QStyle::SP_DirIcon)),
+          m_file(style->standardPixmap(QStyle::SP_FileIcon)),
+          m_drive(style->standardPixmap(QStyle::SP_DriveHDIcon))
+    {
+    }
+    QIcon icon(IconType type) const override
+    {
+        return type == File ? m_file : type == Drive ? m_drive : m_folder;
+    }
+    QIcon icon(const QFileInfo &info) const override
+    {
+        return info.isDir() ? (info.isRoot() ? m_drive : m_folder) : m_file;
+    }
+    // The type column is hidden; the default asks the MIME database per entry.
+    QString type(const QFileInfo &info) const override
+    {
+        return info.isDir() ? QStringLiteral("Složka") : QStringLiteral("Soubor");
+    }
+
+private:
+    const QIcon m_folder, m_file, m_drive;
+};
+
 } // namespace
 
 TFileManager::TFileManager(QWidget *parent) : QWidget(parent)
@@ -58,6 +89,8 @@ TFileManager::TFileManager(QWidget *parent) : QWidget(parent)
     layout->addWidget(ShellComboBox1);
 
     FolderModel = new QFileSystemModel(this);
+    m_icons = std::make_unique<TSmallFileIcons>(style());
+    FolderModel->setIconProvider(m_icons.get());
     FolderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     // Folders are created through the model so the tree shows them at once;
     // the view itself never renames or moves anything.
@@ -144,6 +177,13 @@ TFileManager::TFileManager(QWidget *parent) : QWidget(parent)
     SetTreeRoot(QDir::homePath());
     if (m_listed.isEmpty())
         ListFolderFiles(WithSeparator(SelectedFolder()));
+}
+
+TFileManager::~TFileManager()
+{
+    // The model and its gathering thread use the icon provider to the end.
+    delete FolderModel;
+    FolderModel = nullptr;
 }
 
 void TFileManager::FillVolumes()

@@ -5,8 +5,10 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QAbstractFileIconProvider;
 class QAction;
 class QComboBox;
 class QFileSystemModel;
@@ -20,6 +22,7 @@ class TFileManager : public QWidget
 
 public:
     explicit TFileManager(QWidget *parent = nullptr);
+    ~TFileManager() override;
 
     QComboBox *ShellComboBox1 = nullptr;   // the home folder and the mounted volumes
     QTreeView *ShellTreeView1 = nullptr;   // folders only
@@ -81,6 +84,7 @@ private:
 
     QString m_root;
     QString m_listed;
+    std::unique_ptr<QAbstractFileIconProvider> m_icons; // outlives FolderModel
 };
 
 // The file-information sheet for path over window.

@@ -270,8 +270,11 @@ void SetSyntaxKind(THTMLEdit *editor, TSyntaxKind kind)
     // Kept on the editor so that colouring switched on later knows it.
     editor->setProperty("vellomySyntaxKind", int(kind));
     if (TSyntaxHighlighter *h = SyntaxHighlighterOf(editor)) {
-        h->SetKind(kind);
-        // A new text follows: colour it from its start again.
-        h->Restart();
+        // A new text follows: colour it from its start again (a new kind
+        // restarts by itself).
+        if (h->Kind() == kind)
+            h->Restart();
+        else
+            h->SetKind(kind);
     }
 }

@@ -9,6 +9,10 @@
 #include <exception>
 #include <new>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 bool IsSpace(char c)
@@ -71,6 +75,80 @@ bool StartsWithCI(const char *buf, qsizetype len, qsizetype at, const char *patt
             return false;
     }
     return true;
+}
+
+// The ">" that ends the tag whose first byte is at start, or -1, as
+// FindCharUnquoted finds it; *nameEnd gets the first white space outside
+// quotes before it (-1 if none), where FindSpaceUnquoted over the tag stops.
+// Both are found in one pass over the tag's bytes: a state machine that sees
+// only the bytes that matter, picked sixteen at a time where SSE2 is there.
+qsizetype TagEnd(const char *buf, qsizetype len, qsizetype start, qsizetype *nameEnd)
+{
+    *nameEnd = -1;
+    char quote = 0; // the quote of the open run, if any
+    qsizetype i = start;
+#ifdef __SSE2__
+    const __m128i gt = _mm_set1_epi8('>');
+    const __m128i dq = _mm_set1_epi8('"');
+    const __m128i sq = _mm_set1_epi8('\'');
+    for (; i + 16 <= len; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(buf + i));
+        __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(v, gt), _mm_or_si128(_mm_cmpeq_epi8(v, dq), _mm_cmpeq_epi8(v, sq)));
+        if (*nameEnd < 0) {
+            const __m128i sp = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
+                                                         _mm_cmpeq_epi8(v, _mm_set1_epi8('\t'))),
+                                            _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')),
+                                                         _mm_cmpeq_epi8(v, _mm_set1_epi8('\r'))));
+            hit = _mm_or_si128(hit, sp);
+        }
+        for (unsigned bits = unsigned(_mm_movemask_epi8(hit)); bits; bits &= bits - 1) {
+            const qsizetype k = i + __builtin_ctz(bits);
+            const char c = buf[k];
+            if (quote) {
+                // buf[k - 1] is at or after the opening quote.
+                if (c == quote && buf[k - 1] != '\\')
+                    quote = 0;
+            } else if (c == '>') {
+                return k;
+            } else if (IsQuote(c)) {
+                quote = c;
+            } else if (*nameEnd < 0) {
+                *nameEnd = k;
+            }
+        }
+    }
+#endif
+    for (; i < len; ++i) {
+        const char c = buf[i];
+        if (quote) {
+            if (c == quote && buf[i - 1] != '\\')
+                quote = 0;
+        } else if (c == '>') {
+            return i;
+        } else if (IsQuote(c)) {
+            quote = c;
+        } else if (*nameEnd < 0 && IsSpace(c)) {
+            *nameEnd = i;
+        }
+    }
+    return -1;
+}
+
+// The next "<" at or after start, or -1; text runs between tags are short,
+// so the first sixteen bytes are looked at before memchr is called.
+qsizetype NextLt(const char *buf, qsizetype len, qsizetype start)
+{
+    if (start < 0 || start >= len)
+        return -1;
+#ifdef __SSE2__
+    if (start + 16 <= len) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(buf + start));
+        if (const unsigned bits = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('<')))))
+            return start + __builtin_ctz(bits);
+        start += 16;
+    }
+#endif
+    return HTMLScan::FindChar(buf, len, '<', start);
 }
 
 } // namespace
@@ -192,28 +270,41 @@ qsizetype SkipSpaceBackward(const char *buf, qsizetype len, qsizetype start)
 
 void THTMLTag::ParseTag(qsizetype start, int length)
 {
-    m_own.clear();
-    Split(start, length, m_own);
-    Params.m_first = m_own.data();
-    Params.m_count = m_own.size();
+    if (!m_own)
+        m_own = std::make_unique<std::vector<THTMLParam>>();
+    m_own->clear();
+    Params.m_pending = nullptr;
+    Split(start, length, *m_own);
+    Params.m_first = m_own->data();
+    Params.m_count = m_own->size();
 }
 
 void THTMLTag::Split(qsizetype start, int length, std::vector<THTMLParam> &params)
 {
-    using namespace HTMLScan;
     Whole.SetRange(start, length);
-    if (!m_source || start < 0 || length <= 0 || start + length > m_source->size()) {
+    const QByteArray *source = Whole.Source;
+    if (!source || start < 0 || length <= 0 || start + length > source->size()) {
         Name.SetRange(start, 0);
         return;
     }
-    const char *t = m_source->constData() + start;
-    const qsizetype L = length;
-    qsizetype p = FindSpaceUnquoted(t, L, 0);
+    const qsizetype p = HTMLScan::FindSpaceUnquoted(source->constData() + start, length, 0);
     if (p < 0) {
         Name.SetRange(start, length);
         return;
     }
     Name.SetRange(start, int(p));
+    SplitParams(p, params, OnError);
+}
+
+void THTMLTag::SplitParams(qsizetype p, std::vector<THTMLParam> &params, const THTMLErrorEvent *onError) const
+{
+    using namespace HTMLScan;
+    const QByteArray *source = Whole.Source;
+    const qsizetype start = Whole.Start;
+    const qsizetype L = Whole.Len;
+    if (!source || start < 0 || L <= 0 || start + L > source->size())
+        return;
+    const char *t = source->constData() + start;
     for (;;) {
         ++p;
         const qsizetype s = SkipSpaceForward(t, L, p);
@@ -225,7 +316,7 @@ void THTMLTag::Split(qsizetype start, int length, std::vector<THTMLParam> &param
             const qsizetype e = SkipSpaceBackward(t, L, L - 1);
             if (s > e)
                 return;
-            THTMLParam &param = params.emplace_back(m_source);
+            THTMLParam &param = params.emplace_back(source);
             param.Key.SetRange(start + s, int(e - s + 1));
             param.Value.SetRange(start + s, 0);
             param.Whole.SetRange(start + p, int(L - p));
@@ -245,15 +336,38 @@ void THTMLTag::Split(qsizetype start, int length, std::vector<THTMLParam> &param
             --b;
         const qsizetype e = SkipSpaceBackward(t, L, q - 1);
         if (e >= 0 && s <= e) {
-            THTMLParam &param = params.emplace_back(m_source);
+            THTMLParam &param = params.emplace_back(source);
             param.Key.SetRange(start + s, int(e - s + 1));
             param.Value.SetRange(start + a, b >= a ? int(b - a + 1) : 0);
             param.Whole.SetRange(start + p, int(qMin(w, L - 1) - p + 1));
-        } else if (OnError && *OnError) {
-            (*OnError)(QStringLiteral("key not defined in tag"),
+        } else if (onError && *onError) {
+            (*onError)(QStringLiteral("key not defined in tag"),
                     QStringLiteral("<") + Codec::DecodeWin1250(Whole.GetText()) + QStringLiteral(">"));
         }
         p = w;
+    }
+}
+
+void THTMLParamList::SplitPending() const
+{
+    m_pending->SplitPending();
+}
+
+void THTMLTag::SplitPending() const
+{
+    // Cleared first: a failed split leaves an empty list rather than a retry loop.
+    Params.m_pending = nullptr;
+    try {
+        auto own = std::make_unique<std::vector<THTMLParam>>();
+        // The parser left this split only where the name ends at white space.
+        SplitParams(Name.Len, *own, nullptr);
+        Params.m_first = own->data();
+        Params.m_count = own->size();
+        m_own = std::move(own);
+    } catch (const std::exception &) {
+        // As at the parse: a failure costs this tag its parameters, not the reader.
+        Params.m_first = nullptr;
+        Params.m_count = 0;
     }
 }
 
@@ -395,6 +509,71 @@ T *THTMLParser::Make()
     return new (m_arena.Allocate(sizeof(T), alignof(T))) T(&Source);
 }
 
+// Inlined: they run once per item of the page, the greater part of a parse.
+Q_ALWAYS_INLINE void THTMLParser::EmitText()
+{
+    const qsizetype length = SegStart - PrevEnd - 1;
+    if (length <= 0)
+        return;
+    try {
+        THTMLText *text = Make<THTMLText>();
+        text->SetRange(PrevEnd + 1, int(length));
+        ItemList.push_back(THTMLEntryPtr(text));
+    } catch (const std::exception &) {
+        // Costs only this item.
+    }
+}
+
+Q_ALWAYS_INLINE void THTMLParser::EmitMarkup(TMarkup kind, qsizetype nameEnd)
+{
+    const qsizetype m = SegEnd - SegStart - 1;
+    if (m > 0) {
+        try {
+            if (kind == TMarkup::ServerScript) {
+                THTMLServerScript *script = Make<THTMLServerScript>();
+                script->SetRange(SegStart + 2, int(m - 2));
+                ItemList.push_back(THTMLEntryPtr(script));
+            } else if (kind == TMarkup::Comment) {
+                THTMLComment *comment = Make<THTMLComment>();
+                comment->SetRange(SegStart + 4, int(m - 5));
+                ItemList.push_back(THTMLEntryPtr(comment));
+            } else {
+                THTMLEntryPtr entry(Make<THTMLTag>());
+                auto *tag = static_cast<THTMLTag *>(entry.get());
+                if (m_tagError) {
+                    // The handler hears of keyless parameters in document order.
+                    tag->OnError = &m_tagError;
+                    m_params.clear();
+                    tag->Split(SegStart + 1, int(m), m_params);
+                    if (!m_params.empty()) {
+                        void *at = m_arena.Allocate(m_params.size() * sizeof(THTMLParam), alignof(THTMLParam));
+                        tag->Params.m_first = std::uninitialized_copy(m_params.cbegin(), m_params.cend(),
+                                                                      static_cast<THTMLParam *>(at))
+                                              - m_params.size();
+                        tag->Params.m_count = m_params.size();
+                    }
+                } else {
+                    tag->Whole.SetRange(SegStart + 1, int(m));
+                    if (nameEnd < 0) {
+                        tag->Name.SetRange(SegStart + 1, int(m));
+                    } else {
+                        tag->Name.SetRange(SegStart + 1, int(nameEnd - SegStart - 1));
+                        tag->Params.m_pending = tag;
+                    }
+                }
+                m_lastTagStart = tag->Name.Start;
+                m_lastTagLen = tag->Name.Len;
+                m_lastTagSynced = false;
+                ItemList.push_back(std::move(entry));
+            }
+        } catch (const std::exception &) {
+            // A failure while building one item drops only that item.
+        }
+    }
+    SegStart = SegEnd;
+    PrevEnd = SegEnd;
+}
+
 void THTMLParser::Parse()
 {
     using namespace HTMLScan;
@@ -422,25 +601,27 @@ void THTMLParser::Parse()
         if (SegStart < n && buf[SegStart] == '<') {
             const qsizetype next = SegStart + 1;
             TMarkup kind = TMarkup::Tag;
+            qsizetype nameEnd = -1;
             if (next < n && buf[next] == '%') {
                 kind = TMarkup::ServerScript;
                 SegEnd = FindTextCI(buf, n, QByteArrayLiteral("%>"), SegStart + 2);
                 if (SegEnd >= 0)
                     SegEnd += 1;
-            } else if (StartsWithCI(buf, n, next, "!--")) {
+            } else if (next < n && buf[next] == '!' && StartsWithCI(buf, n, next, "!--")) {
                 kind = TMarkup::Comment;
                 SegEnd = FindTextCI(buf, n, QByteArrayLiteral("-->"), SegStart + 2);
                 if (SegEnd >= 0)
                     SegEnd += 2;
             } else {
-                // A ">" inside a quoted value does not end the tag.
-                SegEnd = FindCharUnquoted(buf, n, '>', SegStart + 1);
+                // A ">" inside a quoted value does not end the tag; the name
+                // ends at the first white space outside quotes.
+                SegEnd = TagEnd(buf, n, next, &nameEnd);
             }
             if (SegEnd < 0) {
                 Report(QStringLiteral("> not found"), SegStart);
                 break;
             }
-            EmitMarkup(kind);
+            EmitMarkup(kind, nameEnd);
             continue;
         }
         // Script and style bodies are raw text up to their end tag.
@@ -458,7 +639,7 @@ void THTMLParser::Parse()
                 break;
             }
         } else {
-            SegStart = FindChar(buf, n, '<', SegEnd + 1);
+            SegStart = NextLt(buf, n, SegEnd + 1);
             if (SegStart < 0) {
                 SegStart = n;
                 EmitText();
@@ -470,55 +651,3 @@ void THTMLParser::Parse()
     SyncLastTagName();
 }
 
-void THTMLParser::EmitText()
-{
-    const qsizetype length = SegStart - PrevEnd - 1;
-    if (length <= 0)
-        return;
-    try {
-        THTMLText *text = Make<THTMLText>();
-        text->SetRange(PrevEnd + 1, int(length));
-        ItemList.push_back(THTMLEntryPtr(text));
-    } catch (const std::exception &) {
-        // Costs only this item.
-    }
-}
-
-void THTMLParser::EmitMarkup(TMarkup kind)
-{
-    const qsizetype m = SegEnd - SegStart - 1;
-    if (m > 0) {
-        try {
-            if (kind == TMarkup::ServerScript) {
-                THTMLServerScript *script = Make<THTMLServerScript>();
-                script->SetRange(SegStart + 2, int(m - 2));
-                ItemList.push_back(THTMLEntryPtr(script));
-            } else if (kind == TMarkup::Comment) {
-                THTMLComment *comment = Make<THTMLComment>();
-                comment->SetRange(SegStart + 4, int(m - 5));
-                ItemList.push_back(THTMLEntryPtr(comment));
-            } else {
-                THTMLEntryPtr entry(Make<THTMLTag>());
-                auto *tag = static_cast<THTMLTag *>(entry.get());
-                tag->OnError = m_tagError ? &m_tagError : nullptr;
-                m_params.clear();
-                tag->Split(SegStart + 1, int(m), m_params);
-                if (!m_params.empty()) {
-                    void *at = m_arena.Allocate(m_params.size() * sizeof(THTMLParam), alignof(THTMLParam));
-                    tag->Params.m_first = std::uninitialized_copy(m_params.cbegin(), m_params.cend(),
-                                                                  static_cast<THTMLParam *>(at))
-                                          - m_params.size();
-                    tag->Params.m_count = m_params.size();
-                }
-                m_lastTagStart = tag->Name.Start;
-                m_lastTagLen = tag->Name.Len;
-                m_lastTagSynced = false;
-                ItemList.push_back(std::move(entry));
-            }
-        } catch (const std::exception &) {
-            // A failure while building one item drops only that item.
-        }
-    }
-    SegStart = SegEnd;
-    PrevEnd = SegEnd;
-}

@@ -1,7 +1,9 @@
 // A small, forgiving HTML scanner: cuts a byte buffer into a flat list of
 // text runs, comments, server-script blocks and tags, and splits each tag
 // into its name and parameters. Every result is a view (start, length) into
-// the parser's buffer; bytes are copied only by GetText.
+// the parser's buffer; bytes are copied only by GetText. A tag's parameters
+// are split when its list is first read, unless the parser has an error
+// handler (then at the parse, so the handler hears of them in order).
 #pragma once
 
 #include <QByteArray>
@@ -41,6 +43,7 @@ public:
     QByteArray GetText() const;
 
 private:
+    friend class THTMLTag;
     const QByteArray *Source;
 };
 
@@ -83,11 +86,19 @@ public:
     QByteArray GetValue() const { return Value.GetText(); }
 };
 
+class THTMLTag;
+
 // The parameters of one tag, side by side in memory the tag or its parser
-// owns; walked like a list of pointers (param->GetKey()).
+// owns; walked like a list of pointers (param->GetKey()). Every read first
+// splits the tag if that is still pending, so the list is logically const.
 class THTMLParamList
 {
 public:
+    THTMLParamList() = default;
+    // Points back at its tag while the split is pending.
+    THTMLParamList(const THTMLParamList &) = delete;
+    THTMLParamList &operator=(const THTMLParamList &) = delete;
+
     class const_iterator
     {
     public:
@@ -118,23 +129,48 @@ public:
         const THTMLParam *m_at = nullptr;
     };
 
-    const_iterator begin() const { return const_iterator(m_first); }
-    const_iterator end() const { return const_iterator(m_first + m_count); }
-    size_t size() const { return m_count; }
-    bool empty() const { return m_count == 0; }
-    const THTMLParam *operator[](size_t i) const { return m_first + i; }
+    const_iterator begin() const
+    {
+        Resolve();
+        return const_iterator(m_first);
+    }
+    const_iterator end() const
+    {
+        Resolve();
+        return const_iterator(m_first + m_count);
+    }
+    size_t size() const
+    {
+        Resolve();
+        return m_count;
+    }
+    bool empty() const { return size() == 0; }
+    const THTMLParam *operator[](size_t i) const
+    {
+        Resolve();
+        return m_first + i;
+    }
 
 private:
     friend class THTMLTag;
     friend class THTMLParser;
-    const THTMLParam *m_first = nullptr;
-    size_t m_count = 0;
+    void Resolve() const
+    {
+        if (m_pending)
+            SplitPending();
+    }
+    void SplitPending() const;
+
+    // Filled by the first read of a parsed tag; the program is single-threaded.
+    mutable const THTMLParam *m_first = nullptr;
+    mutable size_t m_count = 0;
+    mutable const THTMLTag *m_pending = nullptr; // the tag whose split is still to come
 };
 
 class THTMLTag : public THTMLEntry
 {
 public:
-    explicit THTMLTag(const QByteArray *source) : Name(source), Whole(source), m_source(source) {}
+    explicit THTMLTag(const QByteArray *source) : Name(source), Whole(source) {}
     // Params points into the tag's own storage.
     THTMLTag(const THTMLTag &) = delete;
     THTMLTag &operator=(const THTMLTag &) = delete;
@@ -151,11 +187,17 @@ public:
 
 private:
     friend class THTMLParser;
+    friend class THTMLParamList;
     // Sets Name and Whole and appends the parameters to params.
     void Split(qsizetype start, int length, std::vector<THTMLParam> &params);
+    // Appends the parameters after the name's end at p (an index into Whole);
+    // onError, when given, hears of a parameter without a key.
+    void SplitParams(qsizetype p, std::vector<THTMLParam> &params, const THTMLErrorEvent *onError) const;
+    // The split a parser left for the first read, into m_own.
+    void SplitPending() const;
 
-    const QByteArray *m_source;
-    std::vector<THTMLParam> m_own; // the parameters of a tag parsed by ParseTag
+    // The parameters of a tag parsed by ParseTag or split on its first read.
+    mutable std::unique_ptr<std::vector<THTMLParam>> m_own;
 };
 
 // The scan routines over buf[0 .. len): each returns an index or -1, and a
@@ -238,7 +280,8 @@ private:
     template<class T>
     T *Make();
     void EmitText();
-    void EmitMarkup(TMarkup kind);
+    // nameEnd: where the first unquoted white space of a tag is, or -1.
+    void EmitMarkup(TMarkup kind, qsizetype nameEnd);
     void Report(const QString &message, qsizetype from);
     // LastTagName from the last tag's name span.
     void SyncLastTagName();

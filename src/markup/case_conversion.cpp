@@ -41,7 +41,11 @@ bool WordAt(const char16_t *s, qsizetype n, qsizetype at, const char (&word)[M])
     return true;
 }
 
-// Characters that can change the scanner's state, by the state they matter in.
+// The scanner's state as bits; text is converted in exactly the state kInTag.
+enum : unsigned { kInTag = 1, kInQuote = 2, kInEvent = 4, kInComment = 8, kInScript = 16, kInStyle = 32 };
+constexpr unsigned kStates = 64;
+
+// Characters that can change the state, by the state they matter in.
 enum : unsigned char { kLt = 1, kGt = 2, kDash = 4, kO = 8, kEqSpace = 16, kQuote = 32 };
 
 struct TClassTable {
@@ -60,12 +64,74 @@ struct TClassTable {
 };
 constexpr TClassTable kClass;
 
+// The classes that stop a run in each state.
+struct TActiveTable {
+    unsigned char of[kStates] = {};
+    constexpr TActiveTable()
+    {
+        for (unsigned st = 0; st < kStates; ++st) {
+            unsigned char active = kLt;
+            if (st & kInTag)
+                active |= kGt | kQuote;
+            if (st & kInComment)
+                active |= kDash;
+            if ((st & kInTag) && !(st & (kInQuote | kInEvent)))
+                active |= kO;
+            if ((st & kInEvent) && !(st & kInQuote))
+                active |= kEqSpace;
+            of[st] = active;
+        }
+    }
+};
+constexpr TActiveTable kActive;
+
+#ifdef __SSE2__
+// The characters of a state's classes as vectors, for the eight-at-a-time runs.
+struct TStopSets {
+    __m128i set[kStates][8];
+    int count[kStates];
+    TStopSets()
+    {
+        for (unsigned st = 0; st < kStates; ++st) {
+            const unsigned char active = kActive.of[st];
+            int n = 0;
+            set[st][n++] = _mm_set1_epi16('<');
+            if (active & kGt)
+                set[st][n++] = _mm_set1_epi16('>');
+            if (active & kQuote)
+                set[st][n++] = _mm_set1_epi16('"');
+            if (active & kDash)
+                set[st][n++] = _mm_set1_epi16('-');
+            if (active & kO) {
+                set[st][n++] = _mm_set1_epi16('o');
+                set[st][n++] = _mm_set1_epi16('O');
+            }
+            if (active & kEqSpace) {
+                set[st][n++] = _mm_set1_epi16('=');
+                set[st][n++] = _mm_set1_epi16(' ');
+            }
+            count[st] = n;
+            // The unused places repeat "<", so a fixed number of compares may run.
+            while (n < 8)
+                set[st][n++] = _mm_set1_epi16('<');
+        }
+    }
+};
+
+const TStopSets &StopSets()
+{
+    static const TStopSets sets;
+    return sets;
+}
+#endif
+
 } // namespace
 
 // One pass over the text. Between the characters that can change the state
 // (and the one right after "</script" or "</style") nothing but the letter
-// case happens, so those runs are copied or converted in a tight loop and
-// every other character goes through the full rules.
+// case happens, so those runs are copied or converted eight characters at a
+// time, and each other character goes through the rules that can apply to
+// it, in the order the rules have always been applied.
 QString ConvertTags(const QString &text, bool upper)
 {
     const qsizetype n = text.size();
@@ -74,53 +140,45 @@ QString ConvertTags(const QString &text, bool upper)
     QString out(n, Qt::Uninitialized);
     const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
-    bool inTag = true, inQuote = false, inEvent = false, inComment = false, inScript = false,
-         inStyle = false;
+    unsigned state = kInTag;
     const char16_t first = upper ? u'a' : u'A';
     const int delta = upper ? -32 : 32;
     qsizetype endAt = -1; // where a script or style block may end
     qsizetype j = 0;
+#ifdef __SSE2__
+    const TStopSets &stops = StopSets();
+    const __m128i below = _mm_set1_epi16(short(first - 1));
+    const __m128i above = _mm_set1_epi16(short(first + 26));
+    const __m128i shiftBy = _mm_set1_epi16(short(delta));
+#endif
     for (;;) {
-        const bool convert = inTag && !inQuote && !inEvent && !inComment && !inScript && !inStyle;
-        unsigned char active = kLt;
-        if (inTag)
-            active |= kGt | kQuote;
-        if (inComment)
-            active |= kDash;
-        if (inTag && !inQuote && !inEvent)
-            active |= kO;
-        if (inEvent && !inQuote)
-            active |= kEqSpace;
-        const int shift = convert ? delta : 0;
+        const unsigned char active = kActive.of[state];
+        const int shift = state == kInTag ? delta : 0;
         const qsizetype limit = endAt > j ? endAt : n;
 #ifdef __SSE2__
-        // Text that stays as it is, eight characters at a time up to the next
-        // character that matters.
-        if (shift == 0 && j + 8 <= limit) {
-            __m128i set[8];
-            int count = 0;
-            set[count++] = _mm_set1_epi16('<');
-            if (active & kGt)
-                set[count++] = _mm_set1_epi16('>');
-            if (active & kQuote)
-                set[count++] = _mm_set1_epi16('"');
-            if (active & kDash)
-                set[count++] = _mm_set1_epi16('-');
-            if (active & kO) {
-                set[count++] = _mm_set1_epi16('o');
-                set[count++] = _mm_set1_epi16('O');
-            }
-            if (active & kEqSpace) {
-                set[count++] = _mm_set1_epi16('=');
-                set[count++] = _mm_set1_epi16(' ');
-            }
+        // The run up to the next character that matters, eight at a time;
+        // characters past a hit are written again in order below.
+        if (j + 8 <= limit) {
+            const __m128i *set = stops.set[state];
+            const int count = stops.count[state];
             for (; j + 8 <= limit; j += 8) {
                 const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + j));
                 __m128i hit = _mm_cmpeq_epi16(v, set[0]);
-                for (int k = 1; k < count; ++k)
-                    hit = _mm_or_si128(hit, _mm_cmpeq_epi16(v, set[k]));
-                // Characters past a hit are written again in order below.
-                _mm_storeu_si128(reinterpret_cast<__m128i *>(d + j), v);
+                if (count > 1) {
+                    hit = _mm_or_si128(hit, _mm_or_si128(_mm_cmpeq_epi16(v, set[1]), _mm_cmpeq_epi16(v, set[2])));
+                    hit = _mm_or_si128(hit, _mm_or_si128(_mm_cmpeq_epi16(v, set[3]), _mm_cmpeq_epi16(v, set[4])));
+                    if (count > 5) {
+                        hit = _mm_or_si128(hit, _mm_or_si128(_mm_cmpeq_epi16(v, set[5]), _mm_cmpeq_epi16(v, set[6])));
+                        hit = _mm_or_si128(hit, _mm_cmpeq_epi16(v, set[7]));
+                    }
+                }
+                __m128i w = v;
+                if (shift) {
+                    // Signed compares: characters from U+8000 up are below, not letters.
+                    const __m128i letter = _mm_and_si128(_mm_cmpgt_epi16(v, below), _mm_cmplt_epi16(v, above));
+                    w = _mm_add_epi16(v, _mm_and_si128(letter, shiftBy));
+                }
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(d + j), w);
                 if (const int bits = _mm_movemask_epi8(hit)) {
                     j += __builtin_ctz(unsigned(bits)) / 2;
                     break;
@@ -137,43 +195,58 @@ QString ConvertTags(const QString &text, bool upper)
         if (j >= n)
             break;
 
-        // The full rules for character j.
+        // The rules for character j. A block's end can only be where a
+        // "</script" or "</style" seen at its "<" put endAt.
         const char16_t c = s[j];
-        if (c == u'<') {
-            inTag = true;
-            if (j + 1 < n && s[j + 1] == u'/') {
+        const bool atEnd = j == endAt;
+        const bool hasNext = j + 1 <= n - 1;
+        // The words below start with "s" (folded: "s", "S" or a long s).
+        const auto maybeS = [s](qsizetype at) { return s[at] == u's' || s[at] == u'S' || s[at] >= 128; };
+        switch (c) {
+        case u'<':
+            state |= kInTag;
+            if (hasNext && s[j + 1] == u'/' && j + 2 <= n - 1 && maybeS(j + 2)) {
                 if (j + 8 <= n - 1 && WordAt(s, n, j + 2, "script"))
                     endAt = j + 8;
                 else if (j + 7 <= n - 1 && WordAt(s, n, j + 2, "style"))
                     endAt = j + 7;
             }
+            if (j + 3 <= n - 1 && s[j + 1] == u'!' && WordAt(s, n, j, "<!--"))
+                state |= kInComment;
+            break;
+        case u'>':
+            state &= ~kInTag;
+            break;
+        case u'o':
+        case u'O':
+            // Every "on" inside a tag starts an event attribute name, word start or not.
+            if (hasNext && (state & kInTag) && !(state & kInQuote) && (s[j + 1] == u'n' || s[j + 1] == u'N'))
+                state |= kInEvent;
+            break;
+        case u'=':
+        case u' ':
+            if (hasNext && (state & kInEvent) && !(state & kInQuote))
+                state &= ~kInEvent;
+            break;
+        case u'-':
+            if (j + 2 <= n - 1 && WordAt(s, n, j, "-->"))
+                state &= ~kInComment;
+            break;
+        default:
+            break;
         }
-        if (c == u'>')
-            inTag = false;
-        if (j + 3 <= n - 1 && c == u'<' && WordAt(s, n, j, "<!--"))
-            inComment = true;
-        // Every "on" inside a tag starts an event attribute name, word start or not.
-        if (j + 1 <= n - 1 && inTag && !inQuote && (c == u'o' || c == u'O')
-            && (s[j + 1] == u'n' || s[j + 1] == u'N'))
-            inEvent = true;
-        if (j + 1 <= n - 1 && inEvent && !inQuote && (c == u'=' || c == u' '))
-            inEvent = false;
-        if (j + 2 <= n - 1 && c == u'-' && WordAt(s, n, j, "-->"))
-            inComment = false;
-        if (j + 6 <= n - 1 && c == u'<' && WordAt(s, n, j + 1, "script"))
-            inScript = true;
-        if (j >= 8 && s[j - 8] == u'<' && s[j - 7] == u'/' && WordAt(s, n, j - 6, "script"))
-            inScript = false;
-        if (j + 5 <= n - 1 && c == u'<' && WordAt(s, n, j + 1, "style"))
-            inStyle = true;
-        if (j >= 7 && s[j - 7] == u'<' && s[j - 6] == u'/' && WordAt(s, n, j - 5, "style"))
-            inStyle = false;
-        if (c == u'"' && inTag)
-            inQuote = !inQuote;
-        if (inTag && !inQuote && !inEvent && !inComment && !inScript && !inStyle)
-            d[j] = ConvertLetter(QChar(c), upper).unicode();
-        else
-            d[j] = c;
+        const bool nameMaybeS = c == u'<' && hasNext && maybeS(j + 1);
+        if (nameMaybeS && j + 6 <= n - 1 && WordAt(s, n, j + 1, "script"))
+            state |= kInScript;
+        if (atEnd && j >= 8 && s[j - 8] == u'<' && s[j - 7] == u'/' && WordAt(s, n, j - 6, "script"))
+            state &= ~kInScript;
+        if (nameMaybeS && j + 5 <= n - 1 && WordAt(s, n, j + 1, "style"))
+            state |= kInStyle;
+        if (atEnd && j >= 7 && s[j - 7] == u'<' && s[j - 6] == u'/' && WordAt(s, n, j - 5, "style"))
+            state &= ~kInStyle;
+        if (c == u'"' && (state & kInTag))
+            state ^= kInQuote;
+        d[j] = char16_t(c + (state == kInTag && char16_t(c - first) < 26 ? delta : 0));
         ++j;
     }
     return out;

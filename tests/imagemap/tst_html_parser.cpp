@@ -183,6 +183,46 @@ private slots:
         QVERIFY(unset.GetText().isEmpty());
     }
 
+    // Without a handler a tag's parameters are split when its list is first
+    // read: read late, in any order and more than once, they are the ones a
+    // parse with a handler splits at once, to the byte.
+    void parametersReadLaterAreTheSame()
+    {
+        const QByteArray page("<html><td nowrap valign=top><img ='x' src=y alt=\"a b\"  ><a href='p>q'>"
+                              "<br   ><p\r\nclass=c\r\n><input value=\"\" checked>");
+        THTMLParser eager;
+        eager.OnError = [](const QString &, const QString &) {};
+        eager.Source = page;
+        eager.Parse();
+        THTMLParser lazy;
+        lazy.Source = page;
+        lazy.Parse();
+        QCOMPARE(lazy.ItemList.size(), eager.ItemList.size());
+        const auto spans = [](const THTMLTag *tag) {
+            QString out = QString::number(tag->Params.size());
+            for (const THTMLParam *p : tag->Params) {
+                for (const THTMLSpan *span : {&p->Whole, &p->Key, &p->Value})
+                    out += u" %1+%2"_s.arg(span->Start).arg(span->Len);
+            }
+            return out;
+        };
+        for (size_t i = lazy.ItemList.size(); i-- > 0;) {
+            const auto *a = dynamic_cast<const THTMLTag *>(eager.ItemList[i].get());
+            const auto *b = dynamic_cast<const THTMLTag *>(lazy.ItemList[i].get());
+            QVERIFY(a && b);
+            QCOMPARE(b->Name.Start, a->Name.Start);
+            QCOMPARE(b->Name.Len, a->Name.Len);
+            QCOMPARE(b->Params.empty(), a->Params.empty());
+            QCOMPARE(spans(b), spans(a));
+            QCOMPARE(spans(b), spans(a));
+        }
+        // A tag split again by ParseTag drops the pending split.
+        auto *img = const_cast<THTMLTag *>(dynamic_cast<const THTMLTag *>(lazy.ItemList[2].get()));
+        img->ParseTag(img->Whole.Start, img->Whole.Len);
+        QCOMPARE(img->Params.size(), size_t(2));
+        QCOMPARE(img->Params[1]->GetValue(), QByteArray("a b"));
+    }
+
     // LastTagName is the name of the last tag before the point a handler is
     // called from, and of the last tag of all after the parse.
     void lastTagName_data()

@@ -93,6 +93,15 @@ QString UnwrittenLead(const QString &workingCopy)
 // user-interface thread, after the switch).
 void ReportUnwrittenCopy(const QString &workingCopy, const QString &systemMessage)
 {
+    if (Docs.HasDocuments() && workingCopy == Docs.ActiveFile()) {
+        // The document was chosen again meanwhile: the editor holds the text,
+        // and the next pause writes it again.
+        WorkingCopyWriter::TakeUnwritten(workingCopy);
+        Form2->WorkingCopyStale = true;
+        Dialogs().Information(QStringLiteral("Pracovní kopii souboru ") + DocumentPath(workingCopy)
+                              + QStringLiteral(" se nepodařilo zapsat. Text zůstává v editoru.\n") + systemMessage);
+        return;
+    }
     Dialogs().Information(UnwrittenLead(workingCopy) + QStringLiteral("\n") + systemMessage);
 }
 
@@ -103,6 +112,13 @@ void ReportUnwrittenCopy(const QString &workingCopy, const QString &systemMessag
 QString WorkingCopyText(int k, std::optional<WorkingCopyWriter::TUnwritten> *held)
 {
     const QString &wc = Docs.OpenFiles[k];
+    // Chosen again while its text is still being written: the text handed
+    // over is what the file will hold, so the switch does not wait for the disk.
+    if (std::optional<QString> pending = WorkingCopyWriter::PendingText(wc)) {
+        held->reset();
+        pending->replace(QChar::ParagraphSeparator, u'\n');
+        return *pending;
+    }
     *held = WorkingCopyWriter::TakeUnwritten(wc);
     if (*held) {
         QString text = (*held)->rawText;
@@ -120,7 +136,7 @@ void AfterHeldTextLoaded(const std::optional<WorkingCopyWriter::TUnwritten> &hel
         return;
     Form2->WorkingCopyStale = true;
     if (!held->reported)
-        ReportUnwrittenCopy(held->path, held->systemMessage);
+        ReportUnwrittenCopy(held->path, held->systemMessage); // the document is the active one now
 }
 
 // The switch does not wait for the text of the document left to reach the
@@ -202,9 +218,12 @@ bool StoreActiveWorkingCopy()
 {
     if (!Docs.HasDocuments())
         return true;
-    // Unchanged since it was loaded or last written: the file holds it.
-    if (!Form2->WorkingCopyStale && QFileInfo::exists(Docs.ActiveFile()))
+    // Unchanged since it was loaded or last written: the file holds it (once
+    // a write still under way from a switch is done, for whoever reads it next).
+    if (!Form2->WorkingCopyStale && QFileInfo::exists(Docs.ActiveFile())) {
+        WorkingCopyWriter::Wait(Docs.ActiveFile());
         return true;
+    }
     try {
         Form2->Ulozsoubor(Docs.ActiveFile());
         return true;

@@ -59,6 +59,18 @@ public:
         m_work.notify_one();
     }
 
+    std::optional<QString> PendingText(const QString &path)
+    {
+        std::lock_guard lock(m_mutex);
+        for (const TJob &j : m_queue) {
+            if (j.path == path)
+                return j.rawText; // at most one queued per file, and newer than a running one
+        }
+        if (m_busy && m_running == path)
+            return m_runningText;
+        return std::nullopt;
+    }
+
     void Wait(const QString &path)
     {
         std::unique_lock lock(m_mutex);
@@ -165,6 +177,7 @@ private:
             TJob job = std::move(m_queue.front());
             m_queue.pop_front();
             m_running = job.path;
+            m_runningText = job.rawText;
             m_busy = true;
             lock.unlock();
 
@@ -183,6 +196,7 @@ private:
             lock.lock();
             m_busy = false;
             m_running.clear();
+            m_runningText.clear();
             if (failed) {
                 // The text stays here: it is on no disk and no longer in the editor.
                 m_failures.insert(job.path, TUnwritten{std::move(job.rawText), job.encoding, job.path, error, false});
@@ -217,6 +231,7 @@ private:
     std::condition_variable m_idle; // a job was finished
     std::deque<TJob> m_queue;
     QString m_running;
+    QString m_runningText;
     bool m_busy = false;
     bool m_stop = false;
     QHash<QString, TUnwritten> m_failures;
@@ -236,6 +251,11 @@ TWriter &Writer()
 void Enqueue(const QString &path, const QString &rawText, Codec::TextEncoding encoding)
 {
     Writer().Enqueue({path, rawText, encoding});
+}
+
+std::optional<QString> PendingText(const QString &path)
+{
+    return Writer().PendingText(path);
 }
 
 void Wait(const QString &path)

@@ -20,6 +20,10 @@ namespace WorkingCopyWriter {
 // same path that has not begun is replaced by this one, the newest wins.
 void Enqueue(const QString &path, const QString &rawText, Codec::TextEncoding encoding);
 
+// The newest text handed over for path that is still queued or being
+// written (what the file will hold), without waiting; none when there is none.
+std::optional<QString> PendingText(const QString &path);
+
 // Returns once no write of path is queued or running.
 void Wait(const QString &path);
 // Returns once the queue is empty and nothing is being written.

@@ -18,6 +18,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <atomic>
+#include <semaphore>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -96,6 +98,12 @@ class TestSwitching : public QObject
         return u"info: Pracovní kopii souboru "_s + a
                + u" se nepodařilo zapsat. Neuložený text zůstává v paměti programu a vrátí se do editoru, až "
                  u"dokument znovu zvolíte.\n"_s
+               + QString::fromLocal8Bit(std::strerror(EROFS));
+    }
+
+    QString InEditorReport() const
+    {
+        return u"info: Pracovní kopii souboru "_s + a + u" se nepodařilo zapsat. Text zůstává v editoru.\n"_s
                + QString::fromLocal8Bit(std::strerror(EROFS));
     }
 
@@ -189,14 +197,69 @@ private slots:
         QCOMPARE(fx->dialogs->asked.size(), 1);
     }
 
-    // Switching back before the failure has been told still tells it.
+    // Switching back before the failure has been told still tells it, as
+    // a text the editor holds.
     void aFailureToldWhenTheTextComesBack()
     {
         EditAAndSwitchToB(&TestSwitching::FailWorkingCopyOfA);
         SwitchToRow(0);
         QCOMPARE(Form2->HTMLEditor1->Text(), u"EDIT <P>alfa</P>"_s);
+        WorkingCopyWriter::WaitAll();
         QCoreApplication::processEvents();
-        QCOMPARE(fx->dialogs->asked, QStringList{UnwrittenReport()});
+        QCOMPARE(fx->dialogs->asked, QStringList{InEditorReport()});
+        QVERIFY(Form2->WorkingCopyStale);
+    }
+
+    // Back to a document whose text is still being written: the switch takes
+    // the text handed over instead of waiting for the disk; the file follows
+    // (or, failing, the editor keeps the text and the next pause tries again).
+    void backBeforeTheWriteIsDone_data()
+    {
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("written") << false;
+        QTest::newRow("failing") << true;
+    }
+    void backBeforeTheWriteIsDone()
+    {
+        QFETCH(bool, fails);
+        std::binary_semaphore release{0};
+        std::atomic<bool> writerHeld{false};
+        const QString wc = WorkingCopyName(a);
+        OpenDocument(a);
+        OpenDocument(b);
+        SwitchToRow(0);
+        Type(u"EDIT "_s);
+        DurableFile::FaultHook = [&, wc](DurableFile::TStage stage, const QString &path) {
+            if (stage != DurableFile::TStage::Sync || path != wc)
+                return 0;
+            writerHeld = true;
+            // Released by the test; a switch that waited for the write would
+            // find the writer let go only after this.
+            (void)release.try_acquire_for(std::chrono::seconds(10));
+            writerHeld = false;
+            return fails ? EROFS : 0;
+        };
+        SwitchToRow(1);
+        while (!writerHeld)
+            std::this_thread::yield();
+        SwitchToRow(0);
+        QVERIFY(writerHeld); // the switch back did not wait
+        QCOMPARE(Form2->HTMLEditor1->Text(), u"EDIT <P>alfa</P>"_s);
+        QCOMPARE(Form2->PanelText(1), u"Změněn"_s);
+        release.release();
+        WorkingCopyWriter::WaitAll();
+        QCoreApplication::processEvents();
+        if (!fails) {
+            QCOMPARE(BytesNow(wc), QByteArray("EDIT <P>alfa</P>\r\n"));
+            QCOMPARE(fx->dialogs->asked, QStringList());
+            return;
+        }
+        QCOMPARE(fx->dialogs->asked, QStringList{InEditorReport()});
+        QVERIFY(Form2->WorkingCopyStale);
+        NoFaults();
+        Form2->WriteWorkingCopyAtPause();
+        QCOMPARE(BytesNow(wc), QByteArray("EDIT <P>alfa</P>\r\n"));
+        QVERIFY(!WorkingCopyWriter::TakeUnwritten(wc));
     }
 
     // Saving what a failed write holds: written when the fault is gone, and

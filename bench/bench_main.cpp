@@ -314,6 +314,27 @@ void OpenScenario(TWindowFixture &fx, const TDocs &d)
             u"median of %1"_s.arg(runs)});
 }
 
+// One switch to the other open document, after a one-character edit so the
+// document left has to be written, to the editor's first paint; a function of
+// its own so a profiler can collect just the switch.
+__attribute__((noinline)) double ProfiledSwitch()
+{
+    TPaintWatch watch(Editor()->viewport());
+    QElapsedTimer t;
+    t.start();
+    SelectDocument(Docs.ActiveDoc == 1 ? 1 : 0);
+    watch.Wait();
+    return Ms(t);
+}
+
+void EditAndSwitch(std::vector<double> &times)
+{
+    QTest::keyClick(Editor(), 'x');
+    QCoreApplication::processEvents();
+    times.push_back(ProfiledSwitch());
+    Settle(100);
+}
+
 void SwitchScenario(TWindowFixture &fx, const TDocs &d)
 {
     const int runs = 4;
@@ -321,18 +342,8 @@ void SwitchScenario(TWindowFixture &fx, const TDocs &d)
     OpenTimed(d.win1250_10m);
     OpenTimed(d.utf8_10m);
     Settle(600);
-    for (int i = 0; i < runs; ++i) {
-        // A small edit first, so the document left has to be written.
-        QTest::keyClick(Editor(), 'x');
-        QCoreApplication::processEvents();
-        TPaintWatch watch(Editor()->viewport());
-        QElapsedTimer t;
-        t.start();
-        SelectDocument(Docs.ActiveDoc == 1 ? 1 : 0);
-        watch.Wait();
-        prog.push_back(Ms(t));
-        Settle(100);
-    }
+    for (int i = 0; i < runs; ++i)
+        EditAndSwitch(prog);
     CloseAll(fx.dialogs);
 
     auto bare = BareEditor(Editor()->size());
@@ -643,6 +654,17 @@ int main(int argc, char *argv[])
         Editor()->SetSelStart(MiddleParagraph(Editor()->Text()));
         Settle(50);
         std::printf("profile-type: %.3f ms per character\n", TypeLetters(Editor(), 200));
+    }
+    // Two switches between the 10 MB pages (callgrind --toggle-collect=*ProfiledSwitch*).
+    if (only.contains(u"profile-switch"_s)) {
+        OpenTimed(d.win1250_10m);
+        OpenTimed(d.utf8_10m);
+        Settle(600);
+        std::vector<double> times;
+        EditAndSwitch(times);
+        EditAndSwitch(times);
+        std::printf("profile-switch: %.3f ms, %.3f ms\n", times[0], times[1]);
+        CloseAll(fx.dialogs);
     }
     if (only.contains(u"profile-bare"_s) || only.contains(u"profile-bare-10m"_s)) {
         QString plain = only.contains(u"profile-bare"_s) ? d.text100k : d.text10m;

@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -35,9 +36,10 @@ std::vector<TScriptIndex::TMark> TScriptIndex::Scan(int from, int to) const
     // offsets are document positions from base (U+2029 between lines). The
     // whole page is searched in one piece, not line by line.
     const int base = first.position();
+    const QTextBlock lastBlock = m_document->findBlock(last);
     QString text;
-    if (base == 0 && last >= m_document->characterCount() - 1) {
-        text = m_document->toRawText();
+    if (base == 0 && lastBlock == m_document->lastBlock()) {
+        text = m_document->toRawText(); // a new text: one copy, not a line at a time
     } else {
         for (QTextBlock b = first; b.isValid() && b.position() <= last; b = b.next()) {
             if (b != first)
@@ -45,17 +47,28 @@ std::vector<TScriptIndex::TMark> TScriptIndex::Scan(int from, int to) const
             text.append(b.text());
         }
     }
-    const QString open = u"<SCRIPT"_s;
-    const QString close = u"</SCRIPT>"_s;
-    for (qsizetype at = text.indexOf(open); at >= 0; at = text.indexOf(open, at + 1))
-        marks.push_back({base + int(at), TMarkKind::Open, {}, {}});
-    for (qsizetype at = text.indexOf(close); at >= 0; at = text.indexOf(close, at + 1))
-        marks.push_back({base + int(at), TMarkKind::Close, {}, {}});
+    // One pass over the text for the three marks: a page loaded at a switch
+    // is read once, not once per word (a case-blind search folds every
+    // character). Only ASCII letters fold to "new", so setting bit 5 is the
+    // whole comparison.
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.constData());
+    const qsizetype n = text.size();
+    const auto startsAt = [&](qsizetype i, std::u16string_view word) {
+        return n - i >= qsizetype(word.size()) && std::equal(word.begin(), word.end(), p + i);
+    };
     // Variables made with "new": each line naming "new" and holding "=" is read once.
     qsizetype doneUpTo = -1;
-    for (qsizetype at = text.indexOf(u"new"_s, 0, Qt::CaseInsensitive); at >= 0;
-         at = text.indexOf(u"new"_s, at + 1, Qt::CaseInsensitive)) {
-        if (at < doneUpTo)
+    for (qsizetype at = 0; at < n; ++at) {
+        const char16_t c = p[at];
+        if (c == u'<') {
+            if (startsAt(at, u"<SCRIPT"))
+                marks.push_back({base + int(at), TMarkKind::Open, {}, {}});
+            else if (startsAt(at, u"</SCRIPT>"))
+                marks.push_back({base + int(at), TMarkKind::Close, {}, {}});
+            continue;
+        }
+        if ((c | 0x20) != u'n' || at < doneUpTo || n - at < 3 || (p[at + 1] | 0x20) != u'e'
+            || (p[at + 2] | 0x20) != u'w')
             continue;
         const qsizetype lineStart = text.lastIndexOf(QChar::ParagraphSeparator, at) + 1;
         qsizetype lineEnd = text.indexOf(QChar::ParagraphSeparator, at);

@@ -249,6 +249,28 @@ QStringList SplitLines(const QString &text)
     return lines;
 }
 
+QString JoinedLines(QString text)
+{
+    const qsizetype n = text.size();
+    if (n == 0)
+        return text;
+    char16_t *p = reinterpret_cast<char16_t *>(text.data());
+    qsizetype o = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t c = p[i];
+        if (c == u'\r') {
+            c = u'\n';
+            if (i + 1 < n && p[i + 1] == u'\n')
+                ++i;
+        }
+        p[o++] = c;
+    }
+    if (p[o - 1] == u'\n')
+        --o;
+    text.truncate(o);
+    return text;
+}
+
 QString JoinLinesCrLf(const QStringList &lines)
 {
     QString out;

@@ -44,6 +44,11 @@ QByteArray EncodeEditorText(const QString &rawText, TextEncoding encoding);
 // each end a line; a break at the very end adds no empty line.
 QStringList SplitLines(const QString &text);
 
+// The same lines joined by LF in one string, as an editor loads them: every
+// break becomes one LF and a break at the very end goes. Done in place, so a
+// long page is not cut into a list of lines and joined again.
+QString JoinedLines(QString text);
+
 // Each line followed by CR LF.
 QString JoinLinesCrLf(const QStringList &lines);
 

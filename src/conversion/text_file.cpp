@@ -7,14 +7,33 @@
 
 namespace TextFile {
 
-TTextFileContent Read(const QString &path, std::optional<Codec::TextEncoding> encoding)
+namespace {
+
+QByteArray ReadBytes(const QString &path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         throw EInOutError(path, f.errorString());
-    const QByteArray bytes = f.readAll();
+    QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw EInOutError(path, f.errorString());
+    return bytes;
+}
+
+} // namespace
+
+TTextFileText ReadJoined(const QString &path, std::optional<Codec::TextEncoding> encoding)
+{
+    const QByteArray bytes = ReadBytes(path);
+    TTextFileText content;
+    content.encoding = encoding ? *encoding : Codec::DetectEncoding(bytes);
+    content.text = Codec::JoinedLines(Codec::Decode(bytes, content.encoding));
+    return content;
+}
+
+TTextFileContent Read(const QString &path, std::optional<Codec::TextEncoding> encoding)
+{
+    const QByteArray bytes = ReadBytes(path);
     TTextFileContent content;
     content.encoding = encoding ? *encoding : Codec::DetectEncoding(bytes);
     content.lines = Codec::SplitLines(Codec::Decode(bytes, content.encoding));

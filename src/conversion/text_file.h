@@ -12,6 +12,12 @@ struct TTextFileContent {
     Codec::TextEncoding encoding = Codec::TextEncoding::Windows1250;
 };
 
+// A whole file as the editor takes it: lines joined by LF.
+struct TTextFileText {
+    QString text;
+    Codec::TextEncoding encoding = Codec::TextEncoding::Windows1250;
+};
+
 namespace TextFile {
 
 // Larger documents are refused: the editor would become unusable long before.
@@ -21,6 +27,9 @@ constexpr qint64 kMaxDocumentBytes = 64 * 1024 * 1024;
 // Throws EInOutError when it cannot be read.
 TTextFileContent Read(const QString &path,
                       std::optional<Codec::TextEncoding> encoding = std::nullopt);
+
+// Read's lines as one text (Codec::JoinedLines), without a list of lines.
+TTextFileText ReadJoined(const QString &path, std::optional<Codec::TextEncoding> encoding = std::nullopt);
 
 // Writes each line followed by CR LF through a temporary file that replaces
 // path only once it is complete. Throws EInOutError on failure, leaving path

@@ -9,6 +9,7 @@
 #include "documents/project_commands.h"
 #include "documents/project.h"
 #include "documents/working_copy.h"
+#include "documents/working_copy_writer.h"
 #include "imagemap/imagemap_commands.h"
 #include "editor/htmledit.h"
 #include "editor/syntax_highlighter.h"
@@ -26,6 +27,8 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QTableWidget>
+
+#include <optional>
 
 namespace {
 
@@ -62,15 +65,90 @@ void ShowFirstPages()
     Form3->PageControl1->setCurrentIndex(0);
 }
 
-// Loads lines into the editor as the program's own change.
-void LoadEditor(const QStringList &lines)
+// Fills the editor with text (lines joined by LF) as the program's own change.
+void FillEditor(const QString &text)
 {
-    QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
     Editor()->ClearLines();
     // Set on the emptied editor, so that the old text is not coloured again.
     SetSyntaxKind(Editor(), SyntaxKindForPath(DocumentPath(Docs.ActiveFile())));
-    Editor()->SetLines(lines);
+    // The lines in one string, as SetLines would join them.
+    Editor()->setPlainText(text);
+}
+
+void LoadEditor(const QString &text)
+{
+    QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
+    FillEditor(text);
     Form2->WorkingCopyStale = false; // the editor holds what its working copy holds
+}
+
+QString UnwrittenLead(const QString &workingCopy)
+{
+    return QStringLiteral("Pracovní kopii souboru ") + DocumentPath(workingCopy)
+           + QStringLiteral(" se nepodařilo zapsat. Neuložený text zůstává v paměti programu a vrátí se do "
+                            "editoru, až dokument znovu zvolíte.");
+}
+
+// A working copy handed to the writer could not be written (on the
+// user-interface thread, after the switch).
+void ReportUnwrittenCopy(const QString &workingCopy, const QString &systemMessage)
+{
+    if (Docs.HasDocuments() && workingCopy == Docs.ActiveFile()) {
+        // The document was chosen again meanwhile: the editor holds the text,
+        // and the next pause writes it again.
+        WorkingCopyWriter::TakeUnwritten(workingCopy);
+        Form2->WorkingCopyStale = true;
+        Dialogs().Information(QStringLiteral("Pracovní kopii souboru ") + DocumentPath(workingCopy)
+                              + QStringLiteral(" se nepodařilo zapsat. Text zůstává v editoru.\n") + systemMessage);
+        return;
+    }
+    Dialogs().Information(UnwrittenLead(workingCopy) + QStringLiteral("\n") + systemMessage);
+}
+
+// The text of document k for the editor: its working copy once a write of it
+// still under way has finished, or the text a failed write still holds (then
+// *held gets it, the editor being the only place the text is in).
+// Throws EInOutError.
+QString WorkingCopyText(int k, std::optional<WorkingCopyWriter::TUnwritten> *held)
+{
+    const QString &wc = Docs.OpenFiles[k];
+    // Chosen again while its text is still being written: the text handed
+    // over is what the file will hold, so the switch does not wait for the disk.
+    if (std::optional<QString> pending = WorkingCopyWriter::PendingText(wc)) {
+        held->reset();
+        pending->replace(QChar::ParagraphSeparator, u'\n');
+        return *pending;
+    }
+    *held = WorkingCopyWriter::TakeUnwritten(wc);
+    if (*held) {
+        QString text = (*held)->rawText;
+        text.replace(QChar::ParagraphSeparator, u'\n');
+        return text;
+    }
+    return TextFile::ReadJoined(wc, Docs.DocStates[k].Encoding).text;
+}
+
+// After a load from a held text: it is written again at the next pause, and
+// the user hears of the failure once.
+void AfterHeldTextLoaded(const std::optional<WorkingCopyWriter::TUnwritten> &held)
+{
+    if (!held)
+        return;
+    Form2->WorkingCopyStale = true;
+    if (!held->reported)
+        ReportUnwrittenCopy(held->path, held->systemMessage); // the document is the active one now
+}
+
+// The switch does not wait for the text of the document left to reach the
+// disk: the writer thread encodes and syncs it while the other one loads.
+void HandOverActiveWorkingCopy()
+{
+    if (!Form2->WorkingCopyStale && QFileInfo::exists(Docs.ActiveFile()))
+        return;
+    WorkingCopyWriter::SetFailureHandler(&ReportUnwrittenCopy);
+    WorkingCopyWriter::Enqueue(Docs.ActiveFile(), Editor()->RawText(), Docs.Active().Encoding);
+    Form2->WorkingCopyStale = false;
+    Form2->WorkingCopyAgeMs = 0;
 }
 
 void ShowInactive()
@@ -86,6 +164,7 @@ bool CopyBack(int i)
 {
     const QString wc = Docs.OpenFiles[i];
     try {
+        WorkingCopyWriter::Flush(wc); // a text a failed write still holds goes first
         CopyFileContents(wc, DocumentPath(wc));
         return true;
     } catch (const EInOutError &e) {
@@ -139,9 +218,12 @@ bool StoreActiveWorkingCopy()
 {
     if (!Docs.HasDocuments())
         return true;
-    // Unchanged since it was loaded or last written: the file holds it.
-    if (!Form2->WorkingCopyStale && QFileInfo::exists(Docs.ActiveFile()))
+    // Unchanged since it was loaded or last written: the file holds it (once
+    // a write still under way from a switch is done, for whoever reads it next).
+    if (!Form2->WorkingCopyStale && QFileInfo::exists(Docs.ActiveFile())) {
+        WorkingCopyWriter::Wait(Docs.ActiveFile());
         return true;
+    }
     try {
         Form2->Ulozsoubor(Docs.ActiveFile());
         return true;
@@ -193,6 +275,7 @@ void OpenDocument(const QString &path, TOpenOptions options)
     // A working copy left beside the document (the program ended without
     // closing it) may hold text that was never saved: ask before replacing it.
     const QString wc = WorkingCopyName(path);
+    WorkingCopyWriter::Wait(wc);
     bool restore = false;
     if (QFileInfo(wc).isFile() && !SameFileContents(path, wc)) {
         const TAnswer a = Dialogs().Confirm(
@@ -210,11 +293,11 @@ void OpenDocument(const QString &path, TOpenOptions options)
     if (!StoreActiveWorkingCopy())
         return;
 
-    TTextFileContent content;
+    TTextFileText content;
     try {
         if (!restore)
             CopyFileContents(path, wc, /*synced=*/false); // the document itself is on disk
-        content = TextFile::Read(wc);
+        content = TextFile::ReadJoined(wc);
     } catch (const EInOutError &e) {
         ReportIoError(QStringLiteral("Soubor ") + path
                           + QStringLiteral(" nelze otevřít: vedle něj nelze vytvořit pracovní kopii (složka musí "
@@ -231,7 +314,7 @@ void OpenDocument(const QString &path, TOpenOptions options)
     const int n = Docs.Append(wc, state);
     Docs.ActiveDoc = n;
 
-    LoadEditor(content.lines);
+    LoadEditor(content.text);
     SetGridCell(n - 1, ExtractFileName(path));
     Form2->setWindowTitle(QStringLiteral("Pracovní plocha - ") + ExtractFileName(path));
     ShowFirstPages();
@@ -262,20 +345,26 @@ void SelectDocument(int row)
     const int k = row + 1;
     const int leaving = Docs.ActiveDoc;
     Docs.Active().CaretPos = Editor()->SelStart();
-    if (!StoreActiveWorkingCopy()) {
-        SetGridRow(leaving - 1);
-        return;
-    }
-    if (AutoSaveOnSwitch())
+    if (AutoSaveOnSwitch()) {
+        // Saving copies the working copy onto the document: it is written here.
+        if (!StoreActiveWorkingCopy()) {
+            SetGridRow(leaving - 1);
+            return;
+        }
         SaveCommand();
+    } else {
+        HandOverActiveWorkingCopy();
+    }
     if (k > Docs.OpenDocCount || k < 1)
         return;
 
-    TTextFileContent content;
+    QString text;
+    std::optional<WorkingCopyWriter::TUnwritten> held;
     try {
-        content = TextFile::Read(Docs.OpenFiles[k], Docs.DocStates[k].Encoding);
+        text = WorkingCopyText(k, &held);
     } catch (const EInOutError &e) {
         ReportIoError(QStringLiteral("Pracovní kopii souboru ") + DocumentPath(Docs.OpenFiles[k]) + QStringLiteral(" nelze přečíst."), e);
+        Form2->WorkingCopyStale = true; // the editor keeps the text; the next pause writes it again
         SetGridRow(leaving - 1);
         return;
     }
@@ -285,9 +374,8 @@ void SelectDocument(int row)
     PreviewFollowActiveDocument();
     {
         QScopedValueRollback loading(Docs.DocStates[0].Loading, true);
-        Editor()->ClearLines();
-        SetSyntaxKind(Editor(), SyntaxKindForPath(DocumentPath(Docs.ActiveFile())));
-        Editor()->SetLines(content.lines);
+        FillEditor(text);
+        text.clear(); // the editor's document holds the text now
         Form2->PageControl1->setCurrentIndex(0);
         Editor()->SetSelStart(Docs.DocStates[k].CaretPos);
         Editor()->ScrollCaret();
@@ -297,6 +385,7 @@ void SelectDocument(int row)
     Form2->ResetHistory();
     DisableMapEditCommand();
     AfterSwitch();
+    AfterHeldTextLoaded(held);
 }
 
 void OpenCommand()
@@ -436,14 +525,15 @@ void CloseDocument()
     ShowFirstPages();
     Docs.ActiveDoc = 1;
 
+    std::optional<WorkingCopyWriter::TUnwritten> held;
     if (Docs.HasDocuments()) {
-        TTextFileContent content;
+        QString text;
         try {
-            content = TextFile::Read(Docs.OpenFiles[1], Docs.DocStates[1].Encoding);
+            text = WorkingCopyText(1, &held);
         } catch (const EInOutError &e) {
             ReportIoError(QStringLiteral("Pracovní kopii souboru ") + DocumentPath(Docs.OpenFiles[1]) + QStringLiteral(" nelze přečíst."), e);
         }
-        LoadEditor(content.lines);
+        LoadEditor(text);
     } else {
         ShowInactive();
         {
@@ -466,6 +556,7 @@ void CloseDocument()
     // The marker follows the document now shown.
     Form2->ShowModifiedMark();
     Form2->ShowLength();
+    AfterHeldTextLoaded(held);
 }
 
 void CloseAllDocuments()

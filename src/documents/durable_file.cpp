@@ -61,8 +61,24 @@ void SyncFolder(const QString &folder)
 
 mode_t NewFileMode()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    // Working copies are written on a thread of their own: setting the mask
+    // to read it would, for that moment, give files made elsewhere the wrong
+    // mode. The kernel shows the mask; only an old kernel needs the swap.
+    mode_t mask = 0;
+    bool known = false;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                mask = mode_t(line.mid(6).trimmed().toUInt(&known, 8));
+                break;
+            }
+        }
+    }
+    if (!known) {
+        mask = ::umask(0);
+        ::umask(mask);
+    }
     return 0666 & ~mask;
 }
 

@@ -1,6 +1,7 @@
 #include "documents/working_copy.h"
 
 #include "documents/durable_file.h"
+#include "documents/working_copy_writer.h"
 #include "errorreport/io_error.h"
 
 #include <QFile>
@@ -47,6 +48,8 @@ void CopyFileContents(const QString &src, const QString &dst, bool synced)
 
 void DeleteWorkingCopy(const QString &path)
 {
+    // A write still under way would bring the file back after the removal.
+    WorkingCopyWriter::Discard(path);
     QFile f(path);
     if (!f.exists())
         return;

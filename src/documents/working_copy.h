@@ -22,7 +22,9 @@ QString ExtractFilePath(const QString &path);
 // file that is there already).
 void CopyFileContents(const QString &src, const QString &dst, bool synced = true);
 
-// Throws EInOutError when the file exists and cannot be removed.
+// Throws EInOutError when the file exists and cannot be removed. A write of
+// it handed to the writer is waited for, and a text held from a failed one
+// given up.
 void DeleteWorkingCopy(const QString &path);
 
 // True when both files exist and hold the same bytes.

@@ -10,6 +10,7 @@
 #include "documents/document_table.h"
 #include "documents/document_commands.h"
 #include "documents/durable_file.h"
+#include "documents/working_copy_writer.h"
 #include "editor/htmledit.h"
 #include "editor/keyboard_state.h"
 #include "editor/line_gutter.h"
@@ -333,7 +334,8 @@ void TForm2::Ulozsoubor(const QString &wcPath)
     const Codec::TextEncoding encoding =
         Docs.HasDocuments() ? Docs.Active().Encoding : Codec::TextEncoding::Windows1250;
     // Straight from the editor's own text: no list of lines, no CR LF copy.
-    DurableFile::Write(wcPath, Codec::EncodeEditorText(HTMLEditor1->RawText(), encoding));
+    // After any write of it the writer thread still has under way.
+    WorkingCopyWriter::WriteNow(wcPath, Codec::EncodeEditorText(HTMLEditor1->RawText(), encoding));
     if (Docs.HasDocuments() && wcPath == Docs.ActiveFile()) {
         WorkingCopyStale = false;
         WorkingCopyAgeMs = 0;

@@ -1,6 +1,7 @@
 #include "preview/web_browser.h"
 
 #include "conversion/codec.h"
+#include "documents/working_copy_writer.h"
 
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -29,6 +30,7 @@ public:
     void requestStarted(QWebEngineUrlRequestJob *job) override
     {
         const QString path = job->requestUrl().path();
+        WorkingCopyWriter::Wait(path); // a working copy still being written after a switch
         auto *file = new QFile(path, job);
         if (!file->open(QIODevice::ReadOnly)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "app/program_dir.h"
+#include "documents/working_copy_writer.h"
 #include "preview/web_browser.h"
 #include "scripted_dialogs.h"
 
@@ -43,6 +44,9 @@ void TWindowFixture::create()
 
 TWindowFixture::~TWindowFixture()
 {
+    // Nothing may still be written into the folders about to go, nor a
+    // failure of this test's reported in the next one.
+    WorkingCopyWriter::DiscardAll();
     DestroyWindows();
     SetDialogs(nullptr);
 }
@@ -58,6 +62,8 @@ QString TWindowFixture::writeDoc(const QString &name, const QByteArray &bytes) c
 
 QByteArray ReadBytes(const QString &path)
 {
+    // A reader of a working copy waits for a write of it still under way.
+    WorkingCopyWriter::Wait(path);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};

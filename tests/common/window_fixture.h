@@ -31,4 +31,5 @@ private:
     QTemporaryDir m_docs;
 };
 
+// The file's bytes, once a write of it the working-copy writer has under way is done.
 QByteArray ReadBytes(const QString &path);

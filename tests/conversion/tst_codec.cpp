@@ -111,12 +111,18 @@ private slots:
         QTest::newRow("empty lines kept") << QStringLiteral("a\r\n\r\nb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
         QTest::newRow("only a break") << QStringLiteral("\r\n") << QStringList{QString()};
         QTest::newRow("nothing") << QString() << QStringList{};
+        QTest::newRow("two breaks at the end") << QStringLiteral("a\r\n\r\n") << QStringList{QStringLiteral("a"), QString()};
+        QTest::newRow("lf then cr") << QStringLiteral("a\n\rb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
+        QTest::newRow("lone cr at the end") << QStringLiteral("a\r") << QStringList{QStringLiteral("a")};
+        QTest::newRow("only empty lines") << QStringLiteral("\n\n\r") << QStringList{QString(), QString(), QString()};
     }
     void splitsLines()
     {
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
         QCOMPARE(Codec::SplitLines(text), lines);
+        // What the editor is loaded with: the same lines, one string.
+        QCOMPARE(Codec::JoinedLines(text), lines.join(u'\n'));
     }
 
     void joinsWithCrLfAfterEveryLine()

@@ -1,13 +1,18 @@
 // The performance benchmark: each scenario on the real windows (offscreen)
-// beside its bare-Qt baseline in the same process; one line per scenario with
-// the medians and their ratio. It reports and never fails.
+// beside its bare-Qt baseline in the same process (start-up: in fresh child
+// processes of this binary, one per start); one line per scenario with the
+// medians and their ratio. It reports and never fails.
 #include "bench_pages.h"
 
 #include "app/application.h"
 #include "app/program_dir.h"
+#include "app/single_instance.h"
+#include "app/user_data.h"
+#include "app/vellomy_application.h"
 #include "assistant/codeassistant.h"
 #include "conversion/codec.h"
 #include "documents/document_commands.h"
+#include "documents/working_copy_writer.h"
 #include "editor/find_replace.h"
 #include "editor/htmledit.h"
 #include "editor/undo_history.h"
@@ -25,6 +30,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,14 +121,16 @@ void Report(const TResult &r)
 {
     const double ratio = r.baseline > 0 ? r.program / r.baseline : 0;
     const bool ok = ratio <= r.goal;
-    const QString line = QStringLiteral("%1 | %2 %3 | %4 %3 | %5 | <= %6 | %7%8")
+    // A line without a goal only shows where the time goes.
+    const QString goal = r.goal > 0 ? u"<= "_s + QString::number(r.goal, 'f', 1) : u"  -   "_s;
+    const QString verdict = r.goal > 0 ? (ok ? u"met"_s : u"MISSED"_s) : u"shown"_s;
+    const QString line = QStringLiteral("%1 | %2 %3 | %4 %3 | %5 | %6 | %7%8")
                              .arg(r.name, -44)
                              .arg(r.program, 10, 'f', 3)
                              .arg(r.unit)
                              .arg(r.baseline, 10, 'f', 3)
                              .arg(ratio, 6, 'f', 2)
-                             .arg(r.goal, 0, 'f', 1)
-                             .arg(ok ? u"met"_s : u"MISSED"_s)
+                             .arg(goal, verdict)
                              .arg(r.note.isEmpty() ? QString() : u" ("_s + r.note + u")"_s);
     std::printf("%s\n", line.toLocal8Bit().constData());
     std::fflush(stdout);
@@ -217,18 +225,129 @@ __attribute__((noinline)) double ProfiledStart()
     return ms;
 }
 
+// Start-up as a user meets it: a fresh process each time, from its launch to
+// the workspace's first paint, against a fresh bare-Qt process that creates
+// the same number of empty windows and a QWebEngineView. Both sides are this
+// binary, so loading the libraries costs them the same. The program runs its
+// real start: user data checked against the shipped data, the single-instance
+// socket, the windows, config.ini and the session.
+double ChildStart(const QStringList &arguments)
+{
+    QProcess child;
+    QElapsedTimer t;
+    t.start();
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    double ms = -1;
+    while (child.state() != QProcess::NotRunning || child.bytesAvailable() > 0) {
+        if (child.canReadLine() || child.waitForReadyRead(20000)) {
+            while (child.canReadLine())
+                if (child.readLine().startsWith("ready") && ms < 0)
+                    ms = Ms(t);
+            if (ms >= 0)
+                break;
+        } else if (child.state() == QProcess::NotRunning || t.elapsed() > 60000) {
+            break;
+        }
+    }
+    if (!child.waitForFinished(30000))
+        child.kill();
+    child.waitForFinished(5000);
+    // The web engine's start-up chatter is kept back unless the start failed.
+    if (ms < 0)
+        std::fprintf(stderr, "%s\n", child.readAllStandardError().constData());
+    return ms;
+}
+
+int ProgramChild(int &argc, char **argv, const QString &dir)
+{
+    PrepareWebEngineEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    TVellomyApplication app(argc, argv);
+    SetProgramDir(dir);
+    SyncUserData(QStringLiteral(SHIPPED_DATA_DIR), dir);
+    // Nothing should ask; should something, the answer must not hang the run.
+    InstallScriptedDialogs();
+    TInstanceServer instance;
+    if (instance.Start(InstanceServerName(ProgramDir()), {}) != THandOff::NoInstance)
+        return 1;
+    CreateWindows();
+    StartSession({});
+    TPaintWatch watch(Form2);
+    watch.Wait();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    // What a session leaves behind: the next start reads a config.ini.
+    try {
+        SaveConfig();
+    } catch (...) {
+    }
+    WorkingCopyWriter::DiscardAll();
+    DestroyWindows();
+    return 0;
+}
+
+int BaselineChild(int &argc, char **argv, int windowCount)
+{
+    PrepareWebEngineEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    std::vector<std::unique_ptr<QWidget>> windows;
+    for (int i = 0; i < std::max(windowCount, 1); ++i)
+        windows.push_back(std::make_unique<QWidget>());
+    auto *view = new QWebEngineView(windows.back().get());
+    view->resize(400, 300);
+    for (int i = 0; i < 3 && i < int(windows.size()); ++i) {
+        windows[i]->resize(600, 400);
+        windows[i]->show();
+    }
+    windows.back()->show();
+    TPaintWatch watch(windows[std::min<size_t>(2, windows.size() - 1)].get());
+    watch.Wait();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    windows.clear();
+    return 0;
+}
+
 void StartUp()
 {
     const int runs = 5;
-    std::vector<double> prog, base;
+    // The window count, from one creation in this process.
     int windowCount = 0;
-    auto program = [&] {
+    {
+        TWindowFixture once;
+        windowCount = int(CreationOrder().size());
+        Settle(100);
+    }
+    QTemporaryDir programDir;
+    const QStringList program{u"start-child"_s, u"program"_s, programDir.path()};
+    const QStringList baseline{u"start-child"_s, u"baseline"_s, QString::number(windowCount)};
+    // The first start fills the user's folder and writes config.ini; the
+    // first bare start warms the disk cache the same way.
+    ChildStart(program);
+    ChildStart(baseline);
+    std::vector<double> prog, base;
+    for (int i = 0; i < runs; ++i) {
+        prog.push_back(ChildStart(program));
+        base.push_back(ChildStart(baseline));
+    }
+    const bool failed = std::any_of(prog.begin(), prog.end(), [](double v) { return v < 0; })
+        || std::any_of(base.begin(), base.end(), [](double v) { return v < 0; });
+    Report({u"start-up (%1 windows)"_s.arg(windowCount), u"ms"_s, failed ? 0 : Median(prog),
+            failed ? 0 : Median(base), 1.3,
+            failed ? u"a start did not reach its first paint"_s
+                   : u"median of %1; fresh processes, launch to first paint"_s.arg(runs)});
+
+    // The same inside this warm process (the web engine started already):
+    // the windows' own creation and first paint against empty windows.
+    prog.clear();
+    base.clear();
+    auto inProcess = [&] {
         const double ms = ProfiledStart();
-        windowCount = int(CreationOrder().size()); // kept from the last creation
         Settle(100);
         return ms;
     };
-    auto baseline = [&] {
+    auto bare = [&] {
         QElapsedTimer t;
         t.start();
         std::vector<std::unique_ptr<QWidget>> windows;
@@ -248,14 +367,14 @@ void StartUp()
         Settle(100);
         return ms;
     };
-    program();  // warm-up: the web engine's one-time start belongs to neither side
-    baseline();
+    inProcess();
+    bare();
     for (int i = 0; i < runs; ++i) {
-        prog.push_back(program());
-        base.push_back(baseline());
+        prog.push_back(inProcess());
+        base.push_back(bare());
     }
-    Report({u"start-up (%1 windows)"_s.arg(windowCount), u"ms"_s, Median(prog), Median(base), 1.3,
-            u"median of %1"_s.arg(runs)});
+    Report({u"windows created in a warm process"_s, u"ms"_s, Median(prog), Median(base), 0,
+            u"informational; median of %1; the web engine started before"_s.arg(runs)});
 }
 
 struct TDocs {
@@ -534,7 +653,7 @@ void CaseScenario(TWindowFixture &fx, const TDocs &d)
         bareSet.push_back(Ms(t));
         Settle(50);
     }
-    Report({u"ConvertTagCase 10 MB, whole command"_s, u"ms"_s, Median(command), Median(bareSet), 1.5,
+    Report({u"ConvertTagCase 10 MB, whole command"_s, u"ms"_s, Median(command), Median(bareSet), 0,
             u"informational; median of %1; to the next paint, against setPlainText"_s.arg(runs)});
     CloseAll(fx.dialogs);
 }
@@ -604,6 +723,13 @@ void FindScenario(TWindowFixture &fx, const TDocs &d)
 
 int main(int argc, char *argv[])
 {
+    // One fresh start for the start-up scenario, in a process of its own.
+    if (argc == 4 && std::strcmp(argv[1], "start-child") == 0) {
+        const QString what = QString::fromLocal8Bit(argv[2]);
+        const QString value = QString::fromLocal8Bit(argv[3]);
+        return what == u"program"_s ? ProgramChild(argc, argv, value)
+                                    : BaselineChild(argc, argv, value.toInt());
+    }
     PrepareWebEngineEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
@@ -672,10 +798,14 @@ int main(int argc, char *argv[])
         std::printf("profile-bare: %.3f ms per character\n", BareTyping(plain, 200));
     }
 
-    int missed = 0;
-    for (const TResult &r : Results)
+    int goals = 0, missed = 0;
+    for (const TResult &r : Results) {
+        if (r.goal <= 0)
+            continue;
+        ++goals;
         if (r.baseline <= 0 || r.program / r.baseline > r.goal)
             ++missed;
-    std::printf("%d of %d goals met\n", int(Results.size()) - missed, int(Results.size()));
+    }
+    std::printf("%d of %d goals met\n", goals - missed, goals);
     return 0;
 }

@@ -175,6 +175,18 @@ void THTMLEdit::ReplaceText(const QString &text)
     c.insertText(replacement);
 }
 
+void THTMLEdit::ReplaceRawText(const QString &raw)
+{
+    const TTextChange change = DiffTexts(RawText(), raw);
+    if (change.length == 0 && change.replacement.isEmpty())
+        return;
+    // In this form an offset is a position of the document.
+    QTextCursor c = textCursor();
+    c.setPosition(change.start);
+    c.setPosition(change.start + change.length, QTextCursor::KeepAnchor);
+    c.insertText(change.replacement);
+}
+
 QStringList THTMLEdit::Lines() const
 {
     QStringList lines;

@@ -39,6 +39,8 @@ public:
     // The whole text replaced by text, editing only the part that differs,
     // so the view keeps its place and a long page is not rebuilt.
     void ReplaceText(const QString &text);
+    // The same for a text in RawText()'s form.
+    void ReplaceRawText(const QString &raw);
 
     // The line list.
     QStringList Lines() const;

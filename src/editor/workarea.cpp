@@ -662,7 +662,9 @@ void TForm2::ResetHistory()
 void TForm2::TakeSnapshot()
 {
     const int length = Form13 ? Form13->Historylength->text().toInt() : 10;
-    if (UndoHistory.TakeSnapshot(HTMLEditor1->Text(), HTMLEditor1->SelStart(), length))
+    // The editor's own form of its text, which it keeps until the next
+    // change: the newest snapshot shares it instead of being a second copy.
+    if (UndoHistory.TakeSnapshot(HTMLEditor1->RawText(), HTMLEditor1->SelStart(), length))
         emit UndoAvailable(UndoHistory.CanUndo());
 }
 
@@ -707,7 +709,7 @@ void TForm2::UndoStep()
         return;
     QScopedValueRollback guard(SourceSyncGuard, true);
     UndoIdleMs = 0;
-    HTMLEditor1->ReplaceText(state->Text);
+    HTMLEditor1->ReplaceRawText(state->Text);
     HTMLEditor1->SetModified(false);
     HTMLEditor1->SetSelStart(state->Caret);
     HTMLEditor1->ScrollCaret();

@@ -193,6 +193,30 @@ private slots:
         QCOMPARE(available.last().first().toBool(), canUndo);
     }
 
+    // Steps back over added and joined lines on a page of several lines; the
+    // newest snapshot is the editor's own kept text, not a second copy.
+    void undoAcrossLineBreaksSharesTheEditorsText()
+    {
+        OpenDocument(fx->writeDoc(QStringLiteral("lines.htm"), "<P>one</P>\r\n<P>two</P>\r\n<P>three</P>\r\n"));
+        Pause();
+        ed()->SetSelStart(10); // the end of the first line
+        QTest::keyClick(ed(), Qt::Key_Return);
+        type(QStringLiteral("<BR>"));
+        Pause();
+        QCOMPARE(ed()->Text(), QStringLiteral("<P>one</P>\r\n<BR>\r\n<P>two</P>\r\n<P>three</P>"));
+        QCOMPARE(Form2->UndoHistory.Current().Text.constData(), ed()->RawText().constData());
+        ed()->SetSelStart(ed()->Text().indexOf(QStringLiteral("<P>three")));
+        QTest::keyClick(ed(), Qt::Key_Backspace);
+        Pause();
+        QCOMPARE(ed()->LineCount(), 3);
+        Form2->Zpt1Click();
+        QCOMPARE(ed()->Text(), QStringLiteral("<P>one</P>\r\n<BR>\r\n<P>two</P>\r\n<P>three</P>"));
+        QCOMPARE(ed()->LineCount(), 4);
+        Form2->Zpt1Click();
+        QCOMPARE(ed()->Text(), QStringLiteral("<P>one</P>\r\n<P>two</P>\r\n<P>three</P>"));
+        QCOMPARE(ed()->LineCount(), 3);
+    }
+
     void undoPutsTheCaretBack()
     {
         Pause();

@@ -287,11 +287,11 @@ int ProgramChild(int &argc, char **argv, const QString &dir)
     return 0;
 }
 
-int BaselineChild(int &argc, char **argv, int windowCount)
+// The start-up baseline: as many empty windows as the program has, a web view
+// in the last, three of them shown like the work windows and the one with the
+// view; returns once the third has painted.
+std::vector<std::unique_ptr<QWidget>> ShowBareWindows(int windowCount)
 {
-    PrepareWebEngineEnvironment();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
     std::vector<std::unique_ptr<QWidget>> windows;
     for (int i = 0; i < std::max(windowCount, 1); ++i)
         windows.push_back(std::make_unique<QWidget>());
@@ -304,9 +304,17 @@ int BaselineChild(int &argc, char **argv, int windowCount)
     windows.back()->show();
     TPaintWatch watch(windows[std::min<size_t>(2, windows.size() - 1)].get());
     watch.Wait();
+    return windows;
+}
+
+int BaselineChild(int &argc, char **argv, int windowCount)
+{
+    PrepareWebEngineEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    const auto windows = ShowBareWindows(windowCount);
     std::printf("ready\n");
     std::fflush(stdout);
-    windows.clear();
     return 0;
 }
 
@@ -351,18 +359,7 @@ void StartUp()
     auto bare = [&] {
         QElapsedTimer t;
         t.start();
-        std::vector<std::unique_ptr<QWidget>> windows;
-        for (int i = 0; i < std::max(windowCount, 1); ++i)
-            windows.push_back(std::make_unique<QWidget>());
-        auto *view = new QWebEngineView(windows.back().get());
-        view->resize(400, 300);
-        for (int i = 0; i < 3 && i < int(windows.size()); ++i) {
-            windows[i]->resize(600, 400);
-            windows[i]->show();
-        }
-        windows.back()->show();
-        TPaintWatch watch(windows[std::min<size_t>(2, windows.size() - 1)].get());
-        watch.Wait();
+        auto windows = ShowBareWindows(windowCount);
         const double ms = Ms(t);
         windows.clear();
         Settle(100);

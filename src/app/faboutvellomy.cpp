@@ -74,7 +74,7 @@ TAboutVellomy::TAboutVellomy(QWidget *parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(u"Image1"_s);
-    Image1->setPixmap(QPixmap(u":/pictures/about.png"_s));
+    // The picture is decoded when the box is first shown, not at every start.
     Image1->setFixedSize(420, 96);
     Image1->setScaledContents(true);
     layout->addWidget(Image1);
@@ -154,6 +154,8 @@ void TAboutVellomy::PodporaClick()
 
 void TAboutVellomy::showEvent(QShowEvent *event)
 {
+    if (Image1->pixmap().isNull())
+        Image1->setPixmap(QPixmap(u":/pictures/about.png"_s));
     FormShow();
     QDialog::showEvent(event);
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -486,12 +487,34 @@ QList<QPair<QString, QString>> TForm13::FilterRows() const
 
 void TForm13::SetVocabularyLines(const QStringList &lines)
 {
-    Memo1->setPlainText(lines.join(u'\n'));
+    m_vocabulary = lines;
+    m_vocabularyPending = true;
+    if (isVisible())
+        FillVocabularyMemo();
+}
+
+void TForm13::FillVocabularyMemo()
+{
+    if (!m_vocabularyPending)
+        return;
+    m_vocabularyPending = false;
+    Memo1->setPlainText(m_vocabulary.join(u'\n'));
     Memo1->document()->setModified(false);
+    m_vocabulary.clear();
 }
 
 QStringList TForm13::VocabularyLines() const
 {
+    if (m_vocabularyPending) {
+        // What the memo would give back: no lines for no text, and every
+        // character the memo takes for a line end ending a line.
+        QString text = m_vocabulary.join(u'\n');
+        if (text.isEmpty())
+            return {};
+        text.replace(u"\r\n"_s, u"\n"_s);
+        static const QRegularExpression ends(u"[\\n\\r\\x{2028}\\x{2029}\\x{FDD0}\\x{FDD1}]"_s);
+        return text.split(ends);
+    }
     // Read block by block: toPlainText() would turn no-break spaces into
     // plain ones and so change the user's entries.
     QStringList lines;
@@ -577,6 +600,7 @@ void TForm13::SpeedButton2Click()
 
 void TForm13::showEvent(QShowEvent *event)
 {
+    FillVocabularyMemo();
     PageControl1->setCurrentIndex(0);
     if (QScreen *screen = this->screen()) {
         QRect frame = frameGeometry();

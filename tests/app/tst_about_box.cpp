@@ -155,7 +155,10 @@ private slots:
         const QPixmap splash = Form14->Image1->pixmap();
         QVERIFY(!splash.isNull());
         QCOMPARE(splash.size(), QSize(400, 250));
-        QVERIFY(!AboutVellomy->Image1->pixmap().isNull());
+        // The about box's picture is decoded when the box is first shown.
+        AboutVellomy->show();
+        QCOMPARE(AboutVellomy->Image1->pixmap().size(), QSize(420, 96));
+        AboutVellomy->hide();
         // The version and the address lie over the picture.
         QVERIFY(Form14->Label1->geometry().top() >= 70 && Form14->Label1->geometry().left() == 336);
         QCOMPARE(Form14->Label2->text(), SupportAddress());

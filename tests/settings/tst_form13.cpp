@@ -36,6 +36,7 @@ private slots:
     void opensOnFirstTab();
     void folderPicker_data();
     void folderPicker();
+    void vocabularyLinesKeepTheirCharacters_data();
     void vocabularyLinesKeepTheirCharacters();
 
 private:
@@ -271,13 +272,33 @@ void TestForm13::folderPicker()
         QCOMPARE(r.filter, u"Soubor VPQ(*.vpq)|*.vpq|Všechny soubory(*.*)|*.*"_s);
 }
 
+void TestForm13::vocabularyLinesKeepTheirCharacters_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList kept{u"<B></B>;/;htmltag"_s, QString(), u"a\u00A0b;/;userdefined"_s, u"\tx"_s};
+    QTest::newRow("no-break space, tab, empty line") << kept << kept;
+    QTest::newRow("none") << QStringList() << QStringList();
+    QTest::newRow("one empty line is no text") << QStringList{QString()} << QStringList();
+    QTest::newRow("two empty lines") << QStringList{QString(), QString()} << QStringList{QString(), QString()};
+    QTest::newRow("a soft line break ends a line")
+        << QStringList{u"a\u2028b"_s, u"c"_s} << QStringList{u"a"_s, u"b"_s, u"c"_s};
+}
+
+// The memo is filled only when the dialog is shown: before that and after
+// it the lines read the same.
 void TestForm13::vocabularyLinesKeepTheirCharacters()
 {
-    const QStringList lines{u"<B></B>;/;htmltag"_s, QString(), u"a\u00A0b;/;userdefined"_s, u"\tx"_s};
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, expected);
     m_form->SetVocabularyLines(lines);
-    QCOMPARE(m_form->VocabularyLines(), lines);
-    m_form->SetVocabularyLines({});
-    QCOMPARE(m_form->VocabularyLines(), QStringList());
+    QCOMPARE(m_form->VocabularyLines(), expected);
+    m_form->show();
+    QCOMPARE(m_form->VocabularyLines(), expected);
+    m_form->SetVocabularyLines(lines); // while shown: straight into the memo
+    QCOMPARE(m_form->Memo1->document()->blockCount(), std::max(1, int(lines.size())));
+    QCOMPARE(m_form->VocabularyLines(), expected);
+    m_form->hide();
 }
 
 QTEST_MAIN(TestForm13)

@@ -164,15 +164,12 @@ void THTMLEdit::SetText(const QString &text)
 
 void THTMLEdit::ReplaceText(const QString &text)
 {
-    const TTextChange change = DiffTexts(Text(), text);
-    if (change.length == 0 && change.replacement.isEmpty())
-        return;
-    QTextCursor c = textCursor();
-    c.setPosition(OffsetToPosition(change.start));
-    c.setPosition(OffsetToPosition(change.start + change.length), QTextCursor::KeepAnchor);
-    QString replacement = change.replacement;
-    replacement.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    c.insertText(replacement);
+    // Every line end the document would take for one, as it holds them.
+    QString raw = text;
+    raw.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
+    raw.replace(u'\r', QChar::ParagraphSeparator);
+    raw.replace(u'\n', QChar::ParagraphSeparator);
+    ReplaceRawText(raw);
 }
 
 void THTMLEdit::ReplaceRawText(const QString &raw)

@@ -19,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -493,7 +492,7 @@ void TForm13::SetVocabularyLines(const QStringList &lines)
         FillVocabularyMemo();
 }
 
-void TForm13::FillVocabularyMemo()
+void TForm13::FillVocabularyMemo() const
 {
     if (!m_vocabularyPending)
         return;
@@ -505,16 +504,8 @@ void TForm13::FillVocabularyMemo()
 
 QStringList TForm13::VocabularyLines() const
 {
-    if (m_vocabularyPending) {
-        // What the memo would give back: no lines for no text, and every
-        // character the memo takes for a line end ending a line.
-        QString text = m_vocabulary.join(u'\n');
-        if (text.isEmpty())
-            return {};
-        text.replace(u"\r\n"_s, u"\n"_s);
-        static const QRegularExpression ends(u"[\\n\\r\\x{2028}\\x{2029}\\x{FDD0}\\x{FDD1}]"_s);
-        return text.split(ends);
-    }
+    // Read through the memo, so the lines are what it holds and shows.
+    FillVocabularyMemo();
     // Read block by block: toPlainText() would turn no-break spaces into
     // plain ones and so change the user's entries.
     QStringList lines;

@@ -106,9 +106,9 @@ public:
     QList<QPair<QString, QString>> FilterRows() const;
 
     // The vocabulary memo as lines (a soft line break also ends a line).
-    // The memo itself is filled when the dialog is first shown after a set:
-    // laying out a long vocabulary at every start would cost more than the
-    // rest of the dialog. Until then the lines read as the memo would give them.
+    // The memo itself is filled when the dialog is shown or its lines are
+    // read, not at the set: laying out a long vocabulary at every start would
+    // cost more than the rest of the dialog.
     void SetVocabularyLines(const QStringList &lines);
     QStringList VocabularyLines() const;
 
@@ -138,11 +138,11 @@ private:
     void DigitsOnly(QLineEdit *field);
     void PickFolder(QLineEdit *field, const QString &filter);
 
-    void FillVocabularyMemo();
+    void FillVocabularyMemo() const;
 
     QString m_filterText;
-    QStringList m_vocabulary; // the lines set while the memo waits for them
-    bool m_vocabularyPending = false;
+    mutable QStringList m_vocabulary; // the lines set while the memo waits for them
+    mutable bool m_vocabularyPending = false;
     // Not shown anywhere; kept so that Values() gives back what SetValues took.
     QString m_lastOpenType;
 };
